@@ -1,0 +1,68 @@
+// What the pages and the command-line tool need of the transport engine. `CDeviceComm` is the
+// one implementation; tests of the window put a fake in its place.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/protocol/address_text.h"
+#include "core/protocol/device_record.h"
+
+namespace brelvo::core {
+
+// One IPv4 address of a local adapter.
+struct LocalAddress {
+    std::string address;  // dotted text
+    std::string mask;     // dotted text
+    std::string extra;    // a third text the engine does not use (kept for the adapter page)
+};
+
+// One local network adapter that is up, running, not loopback and has IPv4 addresses.
+struct LocalAdapter {
+    std::string name;         // interface name; capture devices are matched by it
+    std::string description;  // interface name plus driver/model where known
+    MacBytes mac{};
+    std::vector<LocalAddress> addresses;
+};
+
+class DeviceEngine {
+public:
+    virtual ~DeviceEngine() = default;
+
+    // Sends the search: per local subnet an ARP announcement and message 1 to the subnet's
+    // broadcast address, or message 1 to 255.255.255.255 when no local address is known.
+    virtual void SearchDevices() = 0;
+
+    // Sends one request to the multicast group from every local address whose subnet holds the
+    // device. True when the last send attempted went out; false when none matched. With
+    // `retransmit`, the request is repeated until answered (not for messages 1, 6, 15, 17).
+    virtual bool SendRequest(std::string_view device_ip, uint16_t message,
+                             std::span<const uint8_t> payload, std::string_view device_mac,
+                             bool retransmit) = 0;
+
+    // Whether a request with this message number to this device still waits for its answer.
+    virtual bool IsPending(std::string_view device_mac, uint16_t message) = 0;
+
+    virtual std::vector<LocalAdapter> GetAdapters() = 0;
+    virtual void RefreshCaptureDevices() = 0;
+
+    // --- the online table ---
+    virtual void SendLeaveToFound() = 0;
+    virtual void DropFoundEntries() = 0;
+    virtual void PurgeStaleDevices() = 0;
+    // Partial records (status 10) of devices that answered a search but have not reported;
+    // at most `max_count` entries are examined; an empty filter takes every entry.
+    virtual std::vector<ap_info_stu> ListFoundDevices(std::size_t max_count,
+                                                      std::string_view filter) = 0;
+    virtual void NoteNewIp(std::string_view mac, std::string_view current_ip,
+                           std::string_view new_ip) = 0;
+
+    // True once the last packet of a site-survey answer arrived; cleared by sending message 6.
+    virtual bool SurveyComplete() const = 0;
+};
+
+}  // namespace brelvo::core
