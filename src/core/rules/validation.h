@@ -1,6 +1,7 @@
 // The input rules every configuration form checks before anything is sent. Each check returns
-// the first failed rule (its translated message, the kind of message box to show it in and the
-// field to put the focus on) or nothing when the input passes. The core shows no box itself.
+// the first failed rule (its translated message, the kind of message box to show it in, the
+// field to put the focus on and the field that failed) or nothing when the input passes. The
+// core shows no box itself.
 #pragma once
 
 #include <array>
@@ -59,7 +60,11 @@ enum class InputField {
 struct RuleFailure {
     std::string message;  // already translated and formatted
     BoxKind box = BoxKind::kWarning;
+    // Where the form puts the keyboard focus; kNone where the form leaves the focus alone.
     InputField focus = InputField::kNone;
+    // The input that failed, also where the focus stays put (for callers without a focus,
+    // such as the command-line tool).
+    InputField field = InputField::kNone;
 
     bool operator==(const RuleFailure&) const = default;
 };
@@ -81,12 +86,16 @@ bool IsAddressInUse(std::u16string_view address, std::span<const std::string> st
 bool IsUnsetAddress(std::u16string_view text);  // empty or "0.0.0.0"
 
 std::size_t Utf8Length(std::u16string_view text);
+// The longest beginning of the text that takes at most `maximum` UTF-8 bytes; a surrogate pair
+// is kept whole or dropped whole.
 std::u16string TruncateToUtf8Length(std::u16string_view text, std::size_t maximum);
 bool IsCjkCharacter(char16_t unit);
 bool ContainsCjkCharacter(std::u16string_view text);
 bool IsStrictName(std::u16string_view text);
 bool IsLooseName(std::u16string_view text);
 bool HasNonSpace(std::u16string_view text);
+// Blanks, tabs, CR and LF removed from the front (the first WEP key is checked and sent so).
+std::u16string StripLeadingWhiteSpace(std::u16string_view text);
 // Device types 4, 17, 261 and 276, whose names and SSIDs must pass the strict rule.
 bool IsRestrictedNameType(uint32_t ap_type);
 
@@ -111,6 +120,7 @@ RuleResult CheckAddressNotInUse(std::u16string_view new_address, const Ipv4Bytes
 
 RuleResult CheckDeviceName(std::u16string_view name, uint32_t ap_type);
 RuleResult CheckSsid(std::u16string_view ssid, uint32_t ap_type);
+// `minimum` and `maximum` are the device record's tx_power_min and tx_power_max.
 RuleResult CheckTxPower(std::u16string_view power, int minimum, int maximum);
 RuleResult CheckPskKey(std::u16string_view key);
 // `focus` is the interval field of the form; `focus_when_empty` is false for the WPA (RADIUS)
