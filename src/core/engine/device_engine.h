@@ -2,11 +2,13 @@
 // one implementation; tests of the window put a fake in its place.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "core/protocol/address_text.h"
@@ -47,6 +49,11 @@ public:
     // Whether a request with this message number to this device still waits for its answer.
     virtual bool IsPending(std::string_view device_mac, uint16_t message) = 0;
 
+    // Waits until no request to this device waits for its answer any more (each one answered
+    // or given up), at most `timeout`; true when none waits. Callers that only poll IsPending
+    // need not override it.
+    virtual bool WaitForAnswers(std::string_view device_mac, std::chrono::milliseconds timeout);
+
     virtual std::vector<LocalAdapter> GetAdapters() = 0;
     virtual void RefreshCaptureDevices() = 0;
 
@@ -64,5 +71,20 @@ public:
     // True once the last packet of a site-survey answer arrived; cleared by sending message 6.
     virtual bool SurveyComplete() const = 0;
 };
+
+inline bool DeviceEngine::WaitForAnswers(std::string_view device_mac,
+                                         std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        bool waiting = false;
+        for (uint16_t message = 1; message <= 19 && !waiting; ++message)
+            waiting = IsPending(device_mac, message);
+        if (!waiting)
+            return true;
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
 
 }  // namespace brelvo::core
