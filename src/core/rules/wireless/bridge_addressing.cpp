@@ -32,9 +32,9 @@ BridgeAddressingInput FillBridgeAddressing(const ip_block& current) {
             AddressText(current.ip_dns1), AddressText(current.ip_dns2)};
 }
 
-CollectResult<ip_block> CollectBridgeAddressing(const ip_block& current,
-                                                const BridgeAddressingInput& input,
-                                                std::span<const std::string> stored_ips) {
+Collected<ip_block> CollectBridgeAddressing(const ip_block& current,
+                                            const BridgeAddressingInput& input,
+                                            std::span<const std::string> stored_ips) {
     // The wizard's own sequence: unlike the addressing tab it neither refuses a network
     // address nor checks the secondary DNS server on its own.
     if (!IsValidAddress(input.address, false))

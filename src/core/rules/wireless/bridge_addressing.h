@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/protocol/request_blocks.h"
-#include "core/rules/wireless/collect_result.h"
+#include "core/rules/collected.h"
 
 namespace brelvo::core {
 
@@ -27,8 +27,8 @@ BridgeAddressingInput FillBridgeAddressing(const ip_block& current);
 // Checks the controls and gives the addressing block: static addressing, the five addresses,
 // the apply flag left 0. `stored_ips` are the addresses of the stored devices; keeping the
 // device's current address is always allowed.
-CollectResult<ip_block> CollectBridgeAddressing(const ip_block& current,
-                                                const BridgeAddressingInput& input,
-                                                std::span<const std::string> stored_ips);
+Collected<ip_block> CollectBridgeAddressing(const ip_block& current,
+                                            const BridgeAddressingInput& input,
+                                            std::span<const std::string> stored_ips);
 
 }  // namespace brelvo::core

@@ -227,8 +227,8 @@ RuleResult CheckBridgeWepKeys(const BridgeWepInput& wep) {
     return std::nullopt;
 }
 
-CollectResult<wireless_block> CollectBridgeSecurity(const BridgeSecurityContext& context,
-                                                    const BridgeSecurityInput& input) {
+Collected<wireless_block> CollectBridgeSecurity(const BridgeSecurityContext& context,
+                                                const BridgeSecurityInput& input) {
     if (auto failure = CheckBridgeSsid(input.ssid, context.ap_type))
         return *failure;
     const int mode = input.mode.value_or(kSecureNone);

@@ -10,7 +10,7 @@
 
 #include "core/protocol/device_record.h"
 #include "core/protocol/request_blocks.h"
-#include "core/rules/wireless/collect_result.h"
+#include "core/rules/collected.h"
 #include "core/rules/wireless/list_fill.h"
 #include "core/rules/wireless/wireless_security.h"
 
@@ -99,7 +99,7 @@ struct BridgeSecurityInput {
 RuleResult CheckBridgeWepKeys(const BridgeWepInput& wep);
 
 // Checks the page and, when it passes, gives the wireless part of the bridge request.
-CollectResult<wireless_block> CollectBridgeSecurity(const BridgeSecurityContext& context,
-                                                    const BridgeSecurityInput& input);
+Collected<wireless_block> CollectBridgeSecurity(const BridgeSecurityContext& context,
+                                                const BridgeSecurityInput& input);
 
 }  // namespace brelvo::core

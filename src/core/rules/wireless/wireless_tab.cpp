@@ -44,11 +44,11 @@ void RebuildChannels(WirelessTabUpdate& update, const ap_info_stu& record,
         record, input.network_mode.value_or(record.network_mode), bandwidth, *update.channels);
 }
 
-std::u16string ZeroWhenEmpty(std::u16string text) {
-    return text.empty() ? std::u16string(u"0") : text;
-}
-
 }  // namespace
+
+std::u16string SavedIntervalText(std::u16string_view text) {
+    return text.empty() ? std::u16string(u"0") : std::u16string(text);
+}
 
 WirelessTabView OpenWirelessTab(const ap_info_stu& record) {
     WirelessTabView view;
@@ -135,8 +135,8 @@ WirelessTabUpdate OnSecurityModeChanged(const WirelessTabInput& input) {
     return update;
 }
 
-CollectResult<WirelessSettings> CollectWirelessSettings(const ap_info_stu& record,
-                                                        const WirelessTabInput& input) {
+Collected<WirelessTabOutput> CollectWirelessSettings(const ap_info_stu& record,
+                                                     const WirelessTabInput& input) {
     if (auto failure = CheckSsid(input.ssid, record.ap_type))
         return *failure;
     if (auto failure = CheckTxPower(input.tx_power, record.tx_power_min, record.tx_power_max))
@@ -144,12 +144,10 @@ CollectResult<WirelessSettings> CollectWirelessSettings(const ap_info_stu& recor
     if (auto failure = CheckSecurity(input.security))
         return *failure;
 
-    WirelessSettings settings;
+    WirelessTabOutput settings;
     SecurityInput security = input.security;
-    security.psk.interval = ZeroWhenEmpty(security.psk.interval);
-    security.wpa.interval = ZeroWhenEmpty(security.wpa.interval);
-    settings.psk_interval = security.psk.interval;
-    settings.wpa_interval = security.wpa.interval;
+    security.psk.interval = SavedIntervalText(security.psk.interval);
+    security.wpa.interval = SavedIntervalText(security.wpa.interval);
 
     // The device reports how many radios and SSIDs it has; the request always sets the one.
     ap_info_stu copy = record;

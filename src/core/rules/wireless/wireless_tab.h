@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/protocol/device_record.h"
 #include "core/protocol/request_blocks.h"
-#include "core/rules/wireless/collect_result.h"
+#include "core/rules/collected.h"
+#include "core/rules/save_plan.h"
 #include "core/rules/wireless/list_fill.h"
 #include "core/rules/wireless/wireless_lists.h"
 #include "core/rules/wireless/wireless_security.h"
@@ -77,19 +79,13 @@ WirelessTabUpdate OnBandwidthChanged(const ap_info_stu& record, const WirelessTa
 WirelessTabUpdate OnDfsChanged(const ap_info_stu& record, const WirelessTabInput& input);
 WirelessTabUpdate OnSecurityModeChanged(const WirelessTabInput& input);
 
-struct WirelessSettings {
-    radio_block radio{};
-    // Sent after `radio` by the DFS-capable models: all zero but for the DFS switch.
-    feature_block feature{};
-    bool changed = false;  // false: the device already holds these settings
-    // What the two key update interval fields show after the save (an empty one becomes "0").
-    std::u16string psk_interval;
-    std::u16string wpa_interval;
-};
+// An interval field left empty shows "0" once the tab has been saved.
+std::u16string SavedIntervalText(std::u16string_view text);
 
 // Checks the tab's fields (SSID, transmit power, then the chosen security mode) and builds the
-// wireless settings from the device's record.
-CollectResult<WirelessSettings> CollectWirelessSettings(const ap_info_stu& record,
-                                                        const WirelessTabInput& input);
+// radio block and, for the DFS-capable models, the DFS switch of the feature block from the
+// device's record. `changed` is false when the device already holds these settings.
+Collected<WirelessTabOutput> CollectWirelessSettings(const ap_info_stu& record,
+                                                     const WirelessTabInput& input);
 
 }  // namespace brelvo::core

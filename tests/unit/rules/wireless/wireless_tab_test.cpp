@@ -83,10 +83,10 @@ WirelessTabInput UntouchedInput(const ap_info_stu& record) {
     return InputOf(OpenWirelessTab(record));
 }
 
-WirelessSettings Collected(const ap_info_stu& record, const WirelessTabInput& input) {
+WirelessTabOutput Saved(const ap_info_stu& record, const WirelessTabInput& input) {
     const auto result = CollectWirelessSettings(record, input);
     EXPECT_TRUE(result.ok()) << (result.ok() ? "" : result.failure().message);
-    return result.ok() ? result.output() : WirelessSettings{};
+    return result.ok() ? result.output() : WirelessTabOutput{};
 }
 
 TEST(OpenWirelessTab, FillsTheTabFromTheRecord) {
@@ -265,7 +265,7 @@ TEST(CollectWirelessSettings, SavingWithoutEditsIsNoChange) {
     WriteTextField(secured.wpapsk_key_value, secured.wpapsk_key_len, "pass-phrase");
     secured.wl_dfs = 1;
     for (const ap_info_stu& r : {AccessPoint(), paired, nz, secured}) {
-        const WirelessSettings settings = Collected(r, UntouchedInput(r));
+        const WirelessTabOutput settings = Saved(r, UntouchedInput(r));
         EXPECT_FALSE(settings.changed) << "model " << r.ap_type;
         // A country code without a row goes back as it came.
         EXPECT_EQ(settings.radio.country_code, r.country_code);
@@ -290,23 +290,23 @@ TEST(CollectWirelessSettings, WhatTheTabAlwaysWritesCountsAsAChangeWhenTheRecord
     for (const auto& c : cases) {
         ap_info_stu r = Radio24();
         c.edit(r);
-        EXPECT_TRUE(Collected(r, UntouchedInput(r)).changed) << c.name;
+        EXPECT_TRUE(Saved(r, UntouchedInput(r)).changed) << c.name;
     }
     // The radio and SSID counts are set on both sides of the comparison.
     ap_info_stu counts = AccessPoint();
     counts.rf_count = 2;
     counts.ssid_count = 4;
-    EXPECT_FALSE(Collected(counts, UntouchedInput(counts)).changed);
+    EXPECT_FALSE(Saved(counts, UntouchedInput(counts)).changed);
 }
 
 TEST(CollectWirelessSettings, TheDfsSwitchAloneIsAChangeAndTravelsInTheFeatureBlock) {
     const ap_info_stu r = AccessPoint(14);
     WirelessTabInput input = UntouchedInput(r);
     input.dfs = true;
-    const WirelessSettings settings = Collected(r, input);
+    const WirelessTabOutput settings = Saved(r, input);
     EXPECT_TRUE(settings.changed);
     EXPECT_EQ(test::BytesOfObject(settings.radio),
-              test::BytesOfObject(Collected(r, UntouchedInput(r)).radio));
+              test::BytesOfObject(Saved(r, UntouchedInput(r)).radio));
     EXPECT_EQ(test::BytesOfObject(settings.feature), Hex("00 00 0000 0000 0000 00000000 01 00"));
 }
 
@@ -315,7 +315,7 @@ TEST(CollectWirelessSettings, ModelsWithoutDfsSendNoDfsByte) {
     r.wl_dfs = 1;
     WirelessTabInput input = UntouchedInput(r);
     input.dfs = true;
-    const WirelessSettings settings = Collected(r, input);
+    const WirelessTabOutput settings = Saved(r, input);
     EXPECT_FALSE(settings.changed);
     EXPECT_EQ(test::BytesOfObject(settings.feature), std::vector<uint8_t>(14, 0));
 }
@@ -327,7 +327,7 @@ TEST(CollectWirelessSettings, WritesTheRadioAndSsidFields) {
     input.hide_ssid = true;
     input.channel = 36;
     input.tx_power = u"18";
-    const WirelessSettings settings = Collected(r, input);
+    const WirelessTabOutput settings = Saved(r, input);
     EXPECT_TRUE(settings.changed);
     const auto bytes = test::BytesOfObject(settings.radio);
     // rf_count, rf_en, rf_type, country_code, network_mode, bandwidth, channel, expand_channel,
@@ -365,20 +365,20 @@ TEST(CollectWirelessSettings, Writes24GHzExtensionChannelOnlyWhenPaired) {
         input.bandwidth = c.bandwidth;
         input.channel = c.channel;
         input.extension_channel = c.extension;
-        EXPECT_EQ(Collected(r, input).radio.expand_channel, c.expected)
+        EXPECT_EQ(Saved(r, input).radio.expand_channel, c.expected)
             << c.mode << "/" << c.bandwidth << "/" << c.channel;
     }
     // On 5 GHz the device's own value stays.
     ap_info_stu five = AccessPoint();
     five.expand_channel = kExtensionAbove;
-    EXPECT_EQ(Collected(five, UntouchedInput(five)).radio.expand_channel, kExtensionAbove);
+    EXPECT_EQ(Saved(five, UntouchedInput(five)).radio.expand_channel, kExtensionAbove);
 }
 
 TEST(CollectWirelessSettings, ChoosingACountryWritesItsCode) {
     const ap_info_stu r = AccessPoint();
     WirelessTabInput input = UntouchedInput(r);
     input.country_row = 39;  // Austria: "AUT", the 60th code
-    EXPECT_EQ(Collected(r, input).radio.country_code, 59);
+    EXPECT_EQ(Saved(r, input).radio.country_code, 59);
 }
 
 TEST(CollectWirelessSettings, StopsAtTheFirstFailedCheck) {
@@ -430,11 +430,11 @@ TEST(CollectWirelessSettings, EmptyKeyIntervalsBecomeZero) {
     WirelessTabInput input = UntouchedInput(r);
     input.security.psk.interval.clear();
     input.security.wpa.interval = u"0";
-    const WirelessSettings settings = Collected(r, input);
-    EXPECT_EQ(settings.psk_interval, u"0");
-    EXPECT_EQ(settings.wpa_interval, u"0");
+    const WirelessTabOutput settings = Saved(r, input);
     EXPECT_EQ(settings.radio.wpa_key_time, 0u);
     EXPECT_TRUE(settings.changed);
+    EXPECT_EQ(SavedIntervalText(u""), u"0");
+    EXPECT_EQ(SavedIntervalText(u"600"), u"600");
 }
 
 }  // namespace
