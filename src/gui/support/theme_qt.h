@@ -5,30 +5,24 @@
 #include <QFont>
 #include <QString>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "core/support/theme.h"
+#include "gui/controls/skin_style.h"
 
 namespace brelvo::gui {
 
 inline QColor ToQColor(core::Colour colour) {
-    return QColor(colour.red(), colour.green(), colour.blue());
+    return ColorFromColorRef(colour.value);
 }
 
-// Heights are pixel heights as the settings give them. Weights share Qt 6's scale (400 normal,
-// 700 bold); 0 means the default weight.
 inline QFont ToQFont(const core::FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.face));
-    if (spec.height > 0)
-        font.setPixelSize(spec.height);
-    if (spec.weight > 0)
-        font.setWeight(static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)));
-    return font;
+    return MakeSkinFont(QString::fromStdString(spec.face), spec.height, spec.weight);
 }
 
-inline core::FontSpec FontOf(const core::Theme& theme, int32_t height, int32_t weight) {
-    return core::FontSpec{theme.settings.font_name, height, weight};
+// A font of the theme's face with a height and weight of the settings.
+inline QFont ThemeFont(const core::Theme& theme, int32_t height, int32_t weight) {
+    return ToQFont(core::FontSpec{theme.settings.font_name, height, weight});
 }
 
 inline QString ToQString(const std::filesystem::path& path) {
