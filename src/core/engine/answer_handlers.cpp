@@ -38,16 +38,11 @@ void HandleSurveyPacket(HandlerContext& context, const ReceivedDatagram& datagra
     context.store.SaveSurveyedAps(packet);
 }
 
-void HandleAnswer(HandlerContext& context, const ReceivedDatagram& datagram) {
-    const auto header = ParseHeader(datagram.view());
-    if (!header)
-        return;
-    const std::string sender = datagram.sender_text();
-    const std::string mac = header->mac_text();
-    if (header->message != kMsgSiteSurvey && header->message != kMsgLeave)
-        context.pending.Acknowledge(sender, mac, header->message);
+namespace {
 
-    const RequestKind* kind = FindRequest(header->message);
+void ApplyAnswer(HandlerContext& context, const ReceivedDatagram& datagram,
+                 const ParsedHeader& header, const std::string& sender, const std::string& mac) {
+    const RequestKind* kind = FindRequest(header.message);
     if (kind == nullptr)
         return;
     const auto payload = PayloadOf(datagram.view());
@@ -73,6 +68,20 @@ void HandleAnswer(HandlerContext& context, const ReceivedDatagram& datagram) {
                 context.store.SetDeviceStatus(mac, *status);
             break;
     }
+}
+
+}  // namespace
+
+void HandleAnswer(HandlerContext& context, const ReceivedDatagram& datagram) {
+    const auto header = ParseHeader(datagram.view());
+    if (!header)
+        return;
+    const std::string sender = datagram.sender_text();
+    const std::string mac = header->mac_text();
+    ApplyAnswer(context, datagram, *header, sender, mac);
+    // Only now is the request answered: whoever waits on it finds its effect already stored.
+    if (header->message != kMsgSiteSurvey && header->message != kMsgLeave)
+        context.pending.Acknowledge(sender, mac, header->message);
 }
 
 }  // namespace brelvo::core
