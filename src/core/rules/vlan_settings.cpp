@@ -24,6 +24,14 @@ bool SameBytes(const Block& first, const Block& second) {
     return std::memcmp(&first, &second, sizeof(Block)) == 0;
 }
 
+// The dialog disables the VLAN tab of a model without VLAN support, and the tab disables its
+// inputs on a device whose mode carries no VLAN.
+bool CanEditVlan(const ap_info_stu& record) {
+    if (LacksVlanTab(record.ap_type))
+        return false;
+    return record.work_mode == kModeAccessPoint || EditsVlanInAnyMode(record.ap_type);
+}
+
 }  // namespace
 
 VlanTabView OpenVlanTab(const ap_info_stu& record) {
@@ -39,7 +47,7 @@ VlanTabView OpenVlanTab(const ap_info_stu& record) {
     view.lan2_label = Translate(view.rows.lan2_named_lan ? "LAN" : "LAN2");
     view.fields_enabled = view.fields.enabled;
     // Only an access point carries VLANs, except on the models that tag in every mode.
-    if (record.work_mode != kModeAccessPoint && !EditsVlanInAnyMode(record.ap_type)) {
+    if (!CanEditVlan(record)) {
         view.check_box_enabled = false;
         view.fields_enabled = false;
     }
@@ -58,7 +66,11 @@ Collected<VlanTabOutput> CollectVlanSettings(const ap_info_stu& record, const Vl
     feature_block feature = stored_feature;
     const VlanRows rows = VlanRowsOf(record.ap_type);
 
-    if (!input.enabled) {
+    if (!CanEditVlan(record)) {
+        // Nothing here could have been edited: what the device reported stays, and a stored
+        // identifier out of range must not block the save of the other tabs with a message
+        // about a field the operator cannot reach.
+    } else if (!input.enabled) {
         vlan.vlan_en = 0;
     } else {
         vlan.vlan_en = 1;

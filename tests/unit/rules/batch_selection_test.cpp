@@ -38,8 +38,8 @@ TEST(BatchSelection, TickedRowsInRowOrder) {
     EXPECT_EQ(Macs(all), (std::vector<std::string>{"00:00:00:00:00:0a", "00:00:00:00:00:0b",
                                                    "00:00:00:00:00:0d"}));
     EXPECT_EQ(TargetIp(all[0]), "192.168.1.10");
-    EXPECT_EQ(all[0].type, 14);
-    EXPECT_EQ(all[1].type, 1);
+    EXPECT_EQ(int{all[0].type}, 14);
+    EXPECT_EQ(int{all[1].type}, 1);
 
     EXPECT_EQ(Macs(CollectTickedDevices(rows, RowFilter::kHasTransparentBridge)),
               (std::vector<std::string>{"00:00:00:00:00:0a", "00:00:00:00:00:0b"}));

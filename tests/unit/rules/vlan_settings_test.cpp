@@ -141,8 +141,8 @@ TEST(VlanTab, ModelsReadOnlyTheirFields) {
         CollectVlanSettings(pvid, VlanTabInput{true, u"100", u"200", u"9", u"", u"", u""});
     ASSERT_TRUE(pvid_result.ok());
     EXPECT_TRUE(pvid_result.output().changed);  // only the PVID differs
-    EXPECT_EQ(pvid_result.output().feature.vlan_pvid, 9);
-    EXPECT_EQ(pvid_result.output().vlan.vlan_id_lan, 300);
+    EXPECT_EQ(int{pvid_result.output().feature.vlan_pvid}, 9);
+    EXPECT_EQ(int{pvid_result.output().vlan.vlan_id_lan}, 300);
 }
 
 TEST(VlanTab, FirstFailingIdentifier) {
@@ -174,6 +174,24 @@ TEST(VlanTab, FirstFailingIdentifier) {
         EXPECT_EQ(result.failure().message, c.message);
         EXPECT_EQ(result.failure().focus, c.focus) << c.message;
         EXPECT_EQ(result.failure().box, BoxKind::kWarning);
+    }
+}
+
+TEST(VlanTab, ATabThatCannotBeEditedNeverBlocksTheSave) {
+    // A model without VLAN support, and a station of a model that edits VLAN only as an access
+    // point, reporting VLAN on with an identifier out of range: the fields are out of the
+    // operator's reach, so their stored values are no reason to refuse the dialog's Save.
+    for (const auto& [model, mode] : {std::pair<uint16_t, uint8_t>{13, kModeAccessPoint},
+                                      {271, kModeAccessPoint},
+                                      {1, kModeStation}}) {
+        ap_info_stu record = VlanDevice(model, mode);
+        record.vlan_id = 0;
+        const VlanTabView view = OpenVlanTab(record);
+        EXPECT_FALSE(view.check_box_enabled) << model;
+        const auto result = CollectVlanSettings(record, view.fields);
+        ASSERT_TRUE(result.ok()) << model;
+        EXPECT_FALSE(result.output().changed) << model;
+        EXPECT_EQ(result.output().vlan.vlan_en, 1) << model;
     }
 }
 
