@@ -214,10 +214,10 @@ TEST(WriteSecurity, WpaPskWritesItsOwnFieldsOnly) {
     EXPECT_EQ(block.wpapsk_auth_type, 1);
     EXPECT_EQ(block.wpapsk_key_len, 15);
     EXPECT_EQ(std::string(block.wpapsk_key_value, 16), std::string("new-pass-phrase\0", 16));
-    EXPECT_EQ(block.wpapsk_key_time, 120u);
+    EXPECT_EQ(uint32_t{block.wpapsk_key_time}, 120u);
     // The WEP and RADIUS settings go out as stored.
     EXPECT_EQ(block.wep_key_index, 3);
-    EXPECT_EQ(block.wpa_radius_port, 1812);
+    EXPECT_EQ(uint16_t{block.wpa_radius_port}, 1812);
     EXPECT_EQ(block.wpa_key_len, 6);
 }
 
@@ -264,7 +264,7 @@ TEST(WriteSecurity, WpaWritesTheRadiusServer) {
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 250, bytes.begin() + 263),
               test::Hex("AC 10 00 09  6D 06  01  73 68 61 72 65 64"));
     EXPECT_EQ(bytes[321], 6);  // wpa_key_len
-    EXPECT_EQ(block.wpa_key_time, 0u);
+    EXPECT_EQ(uint32_t{block.wpa_key_time}, 0u);
     EXPECT_EQ(block.secure_mode, 6);
 }
 

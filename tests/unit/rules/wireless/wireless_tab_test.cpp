@@ -431,7 +431,7 @@ TEST(CollectWirelessSettings, EmptyKeyIntervalsBecomeZero) {
     input.security.psk.interval.clear();
     input.security.wpa.interval = u"0";
     const WirelessTabOutput settings = Saved(r, input);
-    EXPECT_EQ(settings.radio.wpa_key_time, 0u);
+    EXPECT_EQ(uint32_t{settings.radio.wpa_key_time}, 0u);
     EXPECT_TRUE(settings.changed);
     EXPECT_EQ(SavedIntervalText(u""), u"0");
     EXPECT_EQ(SavedIntervalText(u"600"), u"600");
