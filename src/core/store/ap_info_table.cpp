@@ -36,18 +36,15 @@ std::string TdmaTextOf(const ap_info_stu& r) {
     return TdmaText(r.ap_type, r.tdmaEn);
 }
 
+// clang-format off
 #define BRELVO_FIELD(field) offsetof(ap_info_stu, field), sizeof(ap_info_stu::field)
-#define NUMBER(field) \
-    { #field, "long", Kind::kNumber, BRELVO_FIELD(field), 0, true, nullptr }
-#define ADDRESS(field) \
-    { #field, "char(16)", Kind::kAddress, BRELVO_FIELD(field), 0, true, nullptr }
-#define TEXT(field, length, type, limit, read)                          \
-    {                                                                   \
-#field, type, Kind::kText, offsetof(ap_info_stu, field), limit, \
-            offsetof(ap_info_stu, length), read, nullptr                \
-    }
-#define DISPLAY(name, function) \
-    { name, "char(33)", Kind::kDisplayText, 0, 0, 0, false, function }
+#define NUMBER(field) {#field, "long", Kind::kNumber, BRELVO_FIELD(field), 0, true, nullptr}
+#define ADDRESS(field) {#field, "char(16)", Kind::kAddress, BRELVO_FIELD(field), 0, true, nullptr}
+#define TEXT(field, length, type, limit, read) \
+    {#field, type, Kind::kText, offsetof(ap_info_stu, field), limit, \
+     offsetof(ap_info_stu, length), read, nullptr}
+#define DISPLAY(name, function) {name, "char(33)", Kind::kDisplayText, 0, 0, 0, false, function}
+// clang-format on
 
 const std::array<DeviceColumn, kApInfoValueColumns> kColumns{{
     {"mac", "char(18)", Kind::kKeyMac, BRELVO_FIELD(mac), 0, true, nullptr},

@@ -2,7 +2,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <memory>
 
@@ -78,12 +80,60 @@ void FoldInto(std::string_view text, char* out) {
     }
 }
 
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+
+bool ContainsAsciiFolded(std::string_view haystack, std::string_view needle) {
+    const std::size_t last = haystack.size() - needle.size();
+    const char first = needle.front();
+    for (std::size_t start = 0; start <= last; ++start) {
+        if (AsciiLower(haystack[start]) != first)
+            continue;
+        std::size_t i = 1;
+        while (i < needle.size() && AsciiLower(haystack[start + i]) == needle[i])
+            ++i;
+        if (i == needle.size())
+            return true;
+    }
+    return false;
+}
+
 // Device texts are at most 64 bytes and value texts short, so nearly every column folds on
 // the stack; a longer value (a file that is not ours) takes the heap.
 constexpr std::size_t kStackFold = 256;
 
+// The search text of one query, folded once for all its rows.
+struct FoldedNeedle {
+    std::string text;
+    bool ascii;
+};
+
 void DeleteFoldedNeedle(void* needle) {
-    const std::unique_ptr<std::string> owned(static_cast<std::string*>(needle));
+    const std::unique_ptr<FoldedNeedle> owned(static_cast<FoldedNeedle*>(needle));
+}
+
+bool ContainsNeedle(std::string_view haystack, const FoldedNeedle& needle) {
+    if (needle.text.size() > haystack.size())
+        return false;
+    if (needle.text.empty())
+        return true;
+    // Folding keeps every byte on its side of the ASCII boundary, so an ASCII needle can only
+    // match ASCII bytes, whose folding is plain lower-casing: no folded copy is needed.
+    if (needle.ascii)
+        return ContainsAsciiFolded(haystack, needle.text);
+    if (haystack.size() <= kStackFold) {
+        std::array<char, kStackFold> buffer;
+        FoldInto(haystack, buffer.data());
+        return std::string_view(buffer.data(), haystack.size()).find(needle.text) !=
+               std::string_view::npos;
+    }
+    return FoldCase(haystack).find(needle.text) != std::string::npos;
 }
 
 std::string_view ValueText(sqlite3_value* value) {
@@ -94,27 +144,49 @@ std::string_view ValueText(sqlite3_value* value) {
                             static_cast<std::size_t>(sqlite3_value_bytes(value)));
 }
 
+// Numbers match through their decimal text; writing it here spares SQLite converting the value
+// in place for every row.
+std::string_view ColumnText(sqlite3_value* value, std::array<char, 24>& digits) {
+    if (sqlite3_value_type(value) == SQLITE_INTEGER) {
+        const auto [end, error] =
+            std::to_chars(digits.data(), digits.data() + digits.size(), sqlite3_value_int64(value));
+        if (error == std::errc())
+            return std::string_view(digits.data(), static_cast<std::size_t>(end - digits.data()));
+    }
+    return ValueText(value);
+}
+
 void MatchFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     if (argc < 1) {
         sqlite3_result_int(context, 0);
         return;
     }
     // The search text is the same for every row of one query: fold it once and keep it.
-    const std::string* needle = static_cast<const std::string*>(sqlite3_get_auxdata(context, 0));
-    std::string local;
+    const auto* needle = static_cast<const FoldedNeedle*>(sqlite3_get_auxdata(context, 0));
+    FoldedNeedle local;
     if (needle == nullptr) {
-        local = FoldCase(ValueText(argv[0]));
-        auto kept = std::make_unique<std::string>(local);
+        local.text = FoldCase(ValueText(argv[0]));
+        local.ascii = IsAscii(local.text);
+        auto kept = std::make_unique<FoldedNeedle>(local);
         sqlite3_set_auxdata(context, 0, kept.release(), DeleteFoldedNeedle);
         needle = &local;
     }
+    std::array<char, 24> digits;
     for (int i = 1; i < argc; ++i) {
-        if (ContainsFolded(ValueText(argv[i]), *needle)) {
+        if (ContainsNeedle(ColumnText(argv[i], digits), *needle)) {
             sqlite3_result_int(context, 1);
             return;
         }
     }
     sqlite3_result_int(context, 0);
+}
+
+int CompareFolded(void*, int size_a, const void* a, int size_b, const void* b) {
+    const std::string folded_a =
+        FoldCase(std::string_view(static_cast<const char*>(a), static_cast<std::size_t>(size_a)));
+    const std::string folded_b =
+        FoldCase(std::string_view(static_cast<const char*>(b), static_cast<std::size_t>(size_b)));
+    return folded_a.compare(folded_b);
 }
 
 }  // namespace
@@ -125,23 +197,27 @@ std::string FoldCase(std::string_view text) {
     return folded;
 }
 
-bool ContainsFolded(std::string_view haystack, std::string_view folded_needle) {
-    if (folded_needle.size() > haystack.size())
-        return false;
-    if (haystack.size() <= kStackFold) {
-        std::array<char, kStackFold> buffer;
-        FoldInto(haystack, buffer.data());
-        return std::string_view(buffer.data(), haystack.size()).find(folded_needle) !=
-               std::string_view::npos;
-    }
-    return FoldCase(haystack).find(folded_needle) != std::string::npos;
+void AppendFolded(std::string& out, std::string_view text) {
+    const std::size_t at = out.size();
+    out.resize(at + text.size());
+    FoldInto(text, out.data() + at);
 }
 
-bool RegisterSearchFunction(sqlite3* connection) {
-    const std::string name(kMatchFunction);
-    return sqlite3_create_function_v2(
-               connection, name.c_str(), -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_DIRECTONLY,
-               nullptr, MatchFunction, nullptr, nullptr, nullptr) == SQLITE_OK;
+bool ContainsFolded(std::string_view haystack, std::string_view folded_needle) {
+    return ContainsNeedle(haystack,
+                          FoldedNeedle{std::string(folded_needle), IsAscii(folded_needle)});
+}
+
+bool RegisterSearchFunctions(sqlite3* connection) {
+    const std::string function(kMatchFunction);
+    const std::string collation(kFoldCollation);
+    const bool matched =
+        sqlite3_create_function_v2(connection, function.c_str(), -1,
+                                   SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_DIRECTONLY, nullptr,
+                                   MatchFunction, nullptr, nullptr, nullptr) == SQLITE_OK;
+    const bool collated = sqlite3_create_collation_v2(connection, collation.c_str(), SQLITE_UTF8,
+                                                      nullptr, CompareFolded, nullptr) == SQLITE_OK;
+    return matched && collated;
 }
 
 }  // namespace brelvo::core

@@ -15,12 +15,18 @@ namespace brelvo::core {
 // valid UTF-8 character are kept as they are. The result has the same length as the input.
 std::string FoldCase(std::string_view text);
 
+// Appends the folded form of `text` to `out`.
+void AppendFolded(std::string& out, std::string_view text);
+
 // Whether `folded_needle` (already folded) occurs in `haystack` once that is folded too.
 bool ContainsFolded(std::string_view haystack, std::string_view folded_needle);
 
 // The SQL function the search uses: brelvo_match(search, column, column, ...) is 1 when the
 // search text occurs in any of the columns (numbers are matched through their decimal text).
 inline constexpr std::string_view kMatchFunction = "brelvo_match";
-bool RegisterSearchFunction(sqlite3* connection);
+// The collation that orders texts as folded, so lists sort without regard to case just as the
+// search matches.
+inline constexpr std::string_view kFoldCollation = "brelvo_fold";
+bool RegisterSearchFunctions(sqlite3* connection);
 
 }  // namespace brelvo::core

@@ -80,7 +80,8 @@ private:
     // The prepared statement, prepared on first use; nullptr when it cannot be (a file left
     // from elsewhere without our tables). Called with the lock held.
     CADORecordset* Prepared(Sql which);
-    CADORecordset* PreparedPage(int sort_key, bool ascending, bool searching);
+    // ID, status and sort value of every matching row.
+    CADORecordset* PreparedScan(int sort_key, bool searching);
     // One attempt of a statement with one bound text, under the lock.
     bool ExecuteOnce(Sql which, std::string_view text);
     bool ExecuteWithRetries(Sql which, std::string_view text);
@@ -94,7 +95,7 @@ private:
     CADODatabase database_;
     // Declared after the connection, so they are finalized before it closes.
     std::map<Sql, CADORecordset> prepared_;
-    std::map<int, CADORecordset> page_statements_;
+    std::map<int, CADORecordset> scan_statements_;
 };
 
 }  // namespace brelvo::core
