@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/rules/outgoing_names.h"
 #include "core/rules/validation.h"
 #include "core/rules/wireless/channel_tables.h"
-#include "core/rules/wireless/outgoing_text.h"
 #include "core/rules/wireless/wireless_lists.h"
 #include "core/support/text_codec.h"
 #include "core/support/translation.h"

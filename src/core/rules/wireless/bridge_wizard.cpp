@@ -1,6 +1,6 @@
 #include "core/rules/wireless/bridge_wizard.h"
 
-#include "core/rules/wireless/outgoing_text.h"
+#include "core/rules/outgoing_names.h"
 #include "core/support/translation.h"
 
 namespace brelvo::core {

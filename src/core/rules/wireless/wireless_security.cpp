@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/protocol/address_text.h"
-#include "core/rules/wireless/outgoing_text.h"
+#include "core/rules/outgoing_names.h"
 #include "core/support/text_codec.h"
 
 namespace brelvo::core {

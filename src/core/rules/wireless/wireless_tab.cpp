@@ -2,9 +2,9 @@
 
 #include <cstring>
 
+#include "core/rules/outgoing_names.h"
 #include "core/rules/validation.h"
 #include "core/rules/wireless/channel_tables.h"
-#include "core/rules/wireless/outgoing_text.h"
 #include "core/support/text_codec.h"
 
 namespace brelvo::core {

@@ -1,4 +1,4 @@
-#include "core/rules/wireless/outgoing_text.h"
+#include "core/rules/outgoing_names.h"
 
 #include <gtest/gtest.h>
 
