@@ -4,11 +4,15 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+
+#include <unistd.h>
 
 #include "core/engine/device_comm.h"
 #include "core/engine/request_catalogue.h"
 #include "core/protocol/request_blocks.h"
+#include "core/store/sql_management.h"
 #include "devsim_process.h"
 #include "engine/engine_fakes.h"
 #include "test_bytes.h"
@@ -120,6 +124,31 @@ TEST_F(EngineNet, SearchFindsAFleetOfSeveralModelsAndStoresWhatEachReported) {
 
     // Every device was acknowledged and asked for its report once the search was answered.
     EXPECT_EQ(fleet_->Received(kMsgReport).size(), 6u);
+}
+
+TEST_F(EngineNet, SearchFillsTheDeviceDatabase) {
+    const auto file = std::filesystem::temp_directory_path() /
+                      ("brelvo-net-" + std::to_string(::getpid()) + ".db");
+    CSqlManagement database(file);
+    ASSERT_TRUE(database.IsOpen());
+    StartFleet({"--count", "20", "--models", "1,14,272,3,18"});
+    engine_ = std::make_unique<CDeviceComm>(database);
+    ASSERT_TRUE(engine_->Start(3, 300));
+    engine_->SearchDevices();
+    ASSERT_TRUE(DevsimProcess::WaitUntil(
+        [&] {
+            const auto page = database.QueryDevices(kSortIp, true, "", 100, 1);
+            return page && page->devices.size() == 20;
+        },
+        10s));
+    const auto page = database.QueryDevices(kSortIp, true, "", 100, 1);
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->online_count, 20);
+    EXPECT_EQ(RecordMac(page->devices.front()), MacOf(0));
+    EXPECT_EQ(IpBytesToText(page->devices.back().ip), pair_.DeviceIp(19));
+    EXPECT_EQ(page->devices.back().ap_type, 18);
+    EXPECT_EQ(page->devices.back().ap_status, kStatusOnline);
+    engine_.reset();  // before the database goes
 }
 
 TEST_F(EngineNet, MalformedDatagramsAreDroppedAndTheRestStillWorks) {
