@@ -71,8 +71,16 @@ std::optional<std::string> IniFile::Find(std::string_view section, std::string_v
     const std::string wanted_key = AsciiLower(TrimBlanks(key));
     if (wanted_key.empty())
         return std::nullopt;
+    // Only the first section of a name is searched, as the writer only writes into that one.
+    bool inside = wanted_section.empty();  // lines before any header
+    bool seen = inside;
     for (const Line& line : lines_) {
-        if (!line.is_header && line.section == wanted_section && line.key == wanted_key) {
+        if (line.is_header) {
+            if (line.section == wanted_section && seen)
+                break;
+            inside = line.section == wanted_section;
+            seen = seen || inside;
+        } else if (inside && line.key == wanted_key) {
             return line.value;
         }
     }
@@ -92,25 +100,27 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     entry.text = std::string(key) + "=" + std::string(value);
     entry.section = wanted_section;
     entry.key = wanted_key;
-    entry.value = std::string(value);
+    entry.value = StripQuotes(TrimBlanks(value));  // what reading the written line gives
 
+    // Only the first section of the name is written, the one the lookup reads; it ends at the
+    // next header of any name.
     std::size_t insert_at = lines_.size();
     bool section_found = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        const Line& line = lines_[i];
-        if (line.section != wanted_section)
-            continue;
+        Line& line = lines_[i];
         if (line.is_header) {
             if (section_found)
-                continue;  // only the first section of that name is used
-            section_found = true;
-            insert_at = i + 1;
+                break;
+            if (line.section == wanted_section) {
+                section_found = true;
+                insert_at = i + 1;
+            }
             continue;
         }
         if (!section_found)
             continue;
         if (line.key == wanted_key) {
-            lines_[i] = entry;
+            line = entry;
             return;
         }
         if (!TrimBlanks(line.text).empty())
@@ -148,14 +158,22 @@ bool IniFile::Save(const std::filesystem::path& path) const {
 std::string GetProfileString(const std::filesystem::path& path, std::string_view section,
                              std::string_view key, std::string_view default_value,
                              std::size_t max_length) {
-    std::string value = IniFile::Load(path).Get(section, key, default_value);
-    if (max_length > 0 && value.size() > max_length)
-        value.resize(max_length);
-    return value;
+    const std::string value = IniFile::Load(path).Get(section, key, default_value);
+    if (max_length == 0)
+        return value;
+    // The limit counts characters, as the caller's buffer does; cutting bytes would split a
+    // multi-byte character of a translated text.
+    return std::string(Utf8PrefixOfUtf16Length(value, max_length));
 }
 
 bool WriteProfileString(const std::filesystem::path& path, std::string_view section,
                         std::string_view key, std::string_view value) {
+    // A line break would end the value early and turn the rest into lines of their own (a
+    // folder name may hold one on Linux); such a text cannot be stored, so nothing is written.
+    for (const std::string_view text : {section, key, value}) {
+        if (text.find_first_of("\r\n") != std::string_view::npos)
+            return false;
+    }
     IniFile file = IniFile::Load(path);
     file.Set(section, key, value);
     std::error_code ignored;

@@ -41,12 +41,14 @@ private:
 };
 
 // The profile-string reader: the value of `key` in `section` of the file, or the default when
-// the file, section or key is missing. `max_length` mirrors the caller's buffer (0 = whole).
+// the file, section or key is missing. `max_length` mirrors the caller's buffer: at most that
+// many characters are kept, never half of one (0 = whole).
 std::string GetProfileString(const std::filesystem::path& path, std::string_view section,
                              std::string_view key, std::string_view default_value,
                              std::size_t max_length = 0);
 
-// Writes one key, creating the file or the section when missing.
+// Writes one key, creating the file or the section when missing. False, with the file left as
+// it was, when a text holds a line break or the file cannot be written.
 bool WriteProfileString(const std::filesystem::path& path, std::string_view section,
                         std::string_view key, std::string_view value);
 

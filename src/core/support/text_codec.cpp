@@ -22,6 +22,36 @@ int SequenceLength(unsigned char lead) {
     return 0;
 }
 
+// One character of UTF-8 text: its length in bytes and its code point. A byte that starts no
+// valid sequence (a stray continuation byte, a truncated, overlong or surrogate form) is one
+// invalid character of one byte, as the conversion to UTF-16 turns it into one U+FFFD.
+struct Sequence {
+    std::size_t length = 1;
+    char32_t code_point = 0;
+    bool valid = false;
+};
+
+Sequence NextSequence(std::string_view utf8, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const int length = SequenceLength(lead);
+    if (length == 1)
+        return {1, lead, true};
+    if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size())
+        return {};
+    char32_t cp = length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F) : (lead & 0x07);
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(utf8[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return {};
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    if ((length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+        (length == 4 && (cp < 0x10000 || cp > 0x10FFFF))) {
+        return {};
+    }
+    return {static_cast<std::size_t>(length), cp, true};
+}
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -50,11 +80,11 @@ long long DecimalValueOf(std::basic_string_view<Char> text) {
         negative = text[i] == '-';
         ++i;
     }
-    constexpr long long kLimit = std::numeric_limits<long long>::max() / 10 - 9;
+    constexpr long long kMax = std::numeric_limits<long long>::max();
     long long value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (value < kLimit)
-            value = value * 10 + (text[i] - '0');
+        const int digit = text[i] - '0';
+        value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
     }
     return negative ? -value : value;
 }
@@ -66,43 +96,33 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = SequenceLength(lead);
-        if (length == 1) {
-            out += static_cast<char16_t>(lead);
-            ++i;
-            continue;
-        }
-        bool valid = length > 0 && i + length <= utf8.size();
-        char32_t cp = length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F) : (lead & 0x07);
-        for (int k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-            } else {
-                cp = (cp << 6) | (next & 0x3F);
-            }
-        }
-        // Overlong forms and surrogates encoded in UTF-8 are invalid too.
-        if (valid && ((length == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
-                      (length == 4 && (cp < 0x10000 || cp > 0x10FFFF)))) {
-            valid = false;
-        }
-        if (!valid) {
+        const Sequence sequence = NextSequence(utf8, i);
+        if (!sequence.valid) {
             out += kReplacement;
-            ++i;
-            continue;
-        }
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (cp >> 10));
-            out += static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+        } else if (sequence.code_point >= 0x10000) {
+            const char32_t offset = sequence.code_point - 0x10000;
+            out += static_cast<char16_t>(0xD800 + (offset >> 10));
+            out += static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
         } else {
-            out += static_cast<char16_t>(cp);
+            out += static_cast<char16_t>(sequence.code_point);
         }
-        i += length;
+        i += sequence.length;
     }
     return out;
+}
+
+std::string_view Utf8PrefixOfUtf16Length(std::string_view utf8, std::size_t max_units) {
+    std::size_t i = 0;
+    std::size_t units = 0;
+    while (i < utf8.size()) {
+        const Sequence sequence = NextSequence(utf8, i);
+        const std::size_t needed = sequence.valid && sequence.code_point >= 0x10000 ? 2 : 1;
+        if (units + needed > max_units)
+            break;
+        units += needed;
+        i += sequence.length;
+    }
+    return utf8.substr(0, i);
 }
 
 std::string Utf16ToUtf8(std::u16string_view utf16) {

@@ -11,6 +11,11 @@ namespace brelvo::core {
 // pair (two code units).
 std::u16string Utf8ToUtf16(std::string_view utf8);
 
+// The longest beginning of a UTF-8 text that fills at most `max_units` UTF-16 code units, never
+// cut inside a character: what a reader with a buffer of that many characters keeps of it.
+// Each invalid byte counts as one unit, as Utf8ToUtf16 makes it one U+FFFD.
+std::string_view Utf8PrefixOfUtf16Length(std::string_view utf8, std::size_t max_units);
+
 // Unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view utf16);
 

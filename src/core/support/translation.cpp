@@ -14,6 +14,8 @@ namespace brelvo::core {
 
 namespace {
 
+constexpr std::size_t kTranslationMaxLength = 1022;
+
 // The one process-wide translation state. Set once at start-up; every later call only reads.
 struct TranslationState {
     std::filesystem::path program_folder = "./";
@@ -86,7 +88,10 @@ void LoadLanguage(const std::filesystem::path& program_folder, uint16_t system_l
         state.language_name = "English";
         state.language_id = kLanguageEnglish;
     }
-    state.language_file = languages / (state.language_name + ".lng");
+    // Joined as text, not as paths: a name that starts with a separator must not replace the
+    // folder and point outside "Languages".
+    state.language_file =
+        std::filesystem::path(languages.native() + "/" + state.language_name + ".lng");
     state.language = IniFile::Load(state.language_file);
 
     const std::lock_guard lock(StateMutex());
@@ -101,8 +106,9 @@ std::string Translate(std::string_view text) {
         const std::lock_guard lock(StateMutex());
         value = State().language.Get("ProgramOutStr", AsciiLower(text), "");
     }
-    if (value.size() > 1022)
-        value.resize(1022);
+    // The lookup buffer holds 1022 characters; counting bytes instead would cut Chinese texts
+    // at a third of that and split their last character.
+    value.resize(Utf8PrefixOfUtf16Length(value, kTranslationMaxLength).size());
     if (value.empty())
         value = std::string(text);
     return ReplaceEscapes(std::move(value));
