@@ -2,13 +2,14 @@
 
 #include "gui/app/placeholder_page.h"
 #include "gui/support/install_help_dlg.h"
+#include "gui/views/status_dlg.h"
 
 namespace brelvo::gui {
 
 std::unique_ptr<QWidget> CreatePage(PageId id, PageServices& services, QWidget* parent) {
     switch (id) {
         case kPageStatus:
-            return std::make_unique<CPlaceholderPage>("Device status", services, parent);
+            return std::make_unique<CStatusDlg>(services, parent);
         case kPageManagement:
             return std::make_unique<CPlaceholderPage>("Device management", services, parent);
         case kPageBridge:
