@@ -6,7 +6,7 @@
 #   netns_pair.sh env NAME                  print its variables (shell assignments)
 #   netns_pair.sh exec-system NAME CMD...   run CMD in the system namespace, variables set
 #   netns_pair.sh exec-devices NAME CMD...  run CMD in the device namespace, variables set
-#   netns_pair.sh down NAME                 remove the pair
+#   netns_pair.sh down NAME                 end what still runs in the pair, remove the pair
 #   netns_pair.sh cleanup                   remove pairs whose creating process is gone
 #   netns_pair.sh run [--devices N] -- CMD...
 #                                           make a pair with a unique name, run CMD in its system
@@ -103,10 +103,25 @@ BRELVO_NETNS_PAIR=$SCRIPT
 VARS
 }
 
+# A process keeps a deleted namespace alive, so whatever the run left running in the pair (a
+# simulator after a failed test) is ended first: politely, then for good.
+end_processes_in() {
+    local ns=$1 pids round
+    for round in TERM TERM TERM KILL; do
+        pids=$(ip netns pids "$ns" 2>/dev/null || true)
+        [ -n "$pids" ] || return 0
+        # shellcheck disable=SC2086
+        kill -s "$round" $pids 2>/dev/null || true
+        sleep 0.2
+    done
+}
+
 pair_down() {
-    local name=$1
-    ip netns del "${PREFIX_NAME}${name}-sys" 2>/dev/null || true
-    ip netns del "${PREFIX_NAME}${name}-dev" 2>/dev/null || true
+    local name=$1 ns
+    for ns in "${PREFIX_NAME}${name}-sys" "${PREFIX_NAME}${name}-dev"; do
+        end_processes_in "$ns"
+        ip netns del "$ns" 2>/dev/null || true
+    done
     rm -f "$STATE_DIR/$name.env" "$STATE_DIR/$name.owner"
 }
 
