@@ -11,6 +11,7 @@
 #include "core/support/translation.h"
 #include "gui/app/application_dlg.h"
 #include "gui/app/page_factory.h"
+#include "gui/app/termination_signals.h"
 
 namespace brelvo::gui {
 
@@ -56,6 +57,8 @@ int CApplicationApp::InitInstance(int& argc, char** argv) {
     QApplication application(argc, argv);
     // The window may be hidden to the tray; only the window's own end closes the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // From here on a termination signal waits for the window's loop, which then ends at once.
+    TerminationSignals termination;
 
     LoadSettings(core::GetProgramFolder());
     InstallStoreFailureBox();
@@ -64,6 +67,8 @@ int CApplicationApp::InitInstance(int& argc, char** argv) {
     {
         CApplicationDlg window(HostResources{*store_, *engine_, theme_, skin_}, CreatePage);
         QObject::connect(&window, &CApplicationDlg::finished, &application, &QApplication::quit);
+        QObject::connect(&termination, &TerminationSignals::Requested, &window,
+                         &CApplicationDlg::accept);
         window.show();
         QApplication::exec();
     }
