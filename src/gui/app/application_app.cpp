@@ -15,23 +15,17 @@
 
 namespace brelvo::gui {
 
-namespace {
-
-// The one message of start-up: a database that cannot be opened. The store says so while it
-// is being built; the box is shown at most once however often it is told.
-void InstallStoreFailureBox() {
+std::function<void(const std::string&)> StoreFailureBox() {
     auto shown = std::make_shared<bool>(false);
-    core::CSqlManagement::SetOpenFailureNotifier([shown](const std::string& message) {
+    return [shown](const std::string& message) {
         if (*shown)
             return;
         *shown = true;
         QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(message),
                         QMessageBox::Ok);
         box.exec();
-    });
+    };
 }
-
-}  // namespace
 
 void CApplicationApp::LoadSettings(const std::filesystem::path& program_folder) {
     core::LoadLanguage(program_folder);
@@ -61,7 +55,7 @@ int CApplicationApp::InitInstance(int& argc, char** argv) {
     TerminationSignals termination;
 
     LoadSettings(core::GetProgramFolder());
-    InstallStoreFailureBox();
+    core::CSqlManagement::SetOpenFailureNotifier(StoreFailureBox());
     StartEngineAndStore();
 
     {

@@ -6,7 +6,9 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "core/engine/device_engine.h"
 #include "core/platform/single_instance.h"
@@ -15,6 +17,10 @@
 #include "core/support/theme.h"
 
 namespace brelvo::gui {
+
+// The one message of start-up, for a database that cannot be opened: the store's (translated)
+// text in a plain box with OK and no caption, shown at most once however often it is told.
+std::function<void(const std::string& message)> StoreFailureBox();
 
 class CApplicationApp {
 public:
