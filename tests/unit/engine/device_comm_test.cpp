@@ -409,3 +409,36 @@ TEST_F(EngineTest, ShutDownTellsEveryKnownDeviceThatTheSystemLeaves) {
 
 }  // namespace
 }  // namespace brelvo::core
+
+namespace brelvo::core {
+namespace {
+
+// Real sockets from here on: the test binary has a network namespace of its own with only
+// loopback (tests/run_isolated), so the engine's fixed ports are free and nothing leaves.
+TEST(EngineSockets, StartFailsWhenAReceivePortIsTaken) {
+    UdpSocket squatter = UdpSocket::Open();
+    ASSERT_TRUE(squatter.Bind("", kPortAnswer));  // without address reuse: nobody else binds
+    test::MemoryStore store;
+    test::SentLog log;
+    CDeviceComm engine(store, std::make_unique<test::FixedAdapters>(std::vector<LocalAdapter>{}),
+                       std::make_unique<test::RecordingSender>(log));
+    EXPECT_FALSE(engine.Start(3, 2000));
+}
+
+TEST(EngineSockets, StopWakesTheSleepingThreadsAtOnce) {
+    test::MemoryStore store;
+    test::SentLog log;
+    auto engine = std::make_unique<CDeviceComm>(
+        store, std::make_unique<test::FixedAdapters>(std::vector<LocalAdapter>{}),
+        std::make_unique<test::RecordingSender>(log));
+    ASSERT_TRUE(engine->Start(3, 60000));
+    ASSERT_TRUE(engine->Start(3, 60000));  // a second start replaces the first cleanly
+    const auto before = std::chrono::steady_clock::now();
+    engine.reset();
+    // The monitor sleeps 10 s and the retransmitter a minute between passes; neither may
+    // hold the shut-down up.
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::seconds(2));
+}
+
+}  // namespace
+}  // namespace brelvo::core
