@@ -87,6 +87,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
             options.malformed = true;
             continue;
         }
+        if (flag.rfind("--", 0) != 0)
+            return fail("unknown argument " + std::string(flag));
         if (k + 1 >= argc)
             return fail("missing value after " + std::string(flag));
         const std::string_view value = argv[++k];
