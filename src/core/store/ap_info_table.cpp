@@ -286,7 +286,8 @@ ap_info_stu ReadDeviceRow(const CADORecordset& row, int first_column) {
             case Kind::kText: {
                 const std::string_view text = TrimBlanks(row.GetText(at));
                 const std::size_t count = std::min(text.size(), column.size);
-                std::memcpy(FieldOf(record, column.offset), text.data(), count);
+                std::copy_n(text.data(), count,
+                            reinterpret_cast<char*>(FieldOf(record, column.offset)));
                 *FieldOf(record, column.length_offset) = static_cast<uint8_t>(count);
                 break;
             }

@@ -59,7 +59,7 @@ config_otherwl_basic ReadSurveyRow(const CADORecordset& row) {
     std::memcpy(entry.mac, mac.data(), mac.size());
     const std::string_view ssid = TrimBlanks(row.GetText(1));
     const std::size_t count = std::min(ssid.size(), sizeof entry.ssid);
-    std::memcpy(entry.ssid, ssid.data(), count);
+    std::copy_n(ssid.data(), count, entry.ssid);
     entry.ssid_len = static_cast<uint8_t>(count);
     entry.channel = static_cast<uint8_t>(row.GetInt(2));
     entry.secure_mode = static_cast<uint8_t>(row.GetInt(3));

@@ -399,8 +399,11 @@ bool CSqlManagement::SaveSurveyedAps(const SurveyPacket& packet) {
             bound = bound && write.Bind(static_cast<int>(values.size() + 1), *id);
         all_written = bound && write.Execute() && all_written;
     }
-    if (in_transaction && !database_.Execute("COMMIT"))
+    if (in_transaction && !database_.Execute("COMMIT")) {
+        // Leaving the transaction open would swallow every later write of the store.
+        database_.Execute("ROLLBACK");
         return false;
+    }
     return all_written;
 }
 

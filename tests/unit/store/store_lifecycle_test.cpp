@@ -157,8 +157,14 @@ TEST(StoreLifecycle, SchemaHasTheColumnsInOrderWithTheirTypes) {
 TEST(StoreLifecycle, UnopenableDatabaseNotifiesOnceAndFailsEverything) {
     const fs::path folder = FreshFolder("unopenable");
     std::ofstream(folder / "plain-file") << "x";
-    const std::vector<fs::path> paths{folder / "missing-folder" / "data.db",
-                                      folder / "plain-file" / "data.db"};
+    std::vector<fs::path> paths{folder / "missing-folder" / "data.db",
+                                folder / "plain-file" / "data.db"};
+    // Permissions do not hold root back, so a read-only folder fails only for other users.
+    if (::geteuid() != 0) {
+        fs::create_directory(folder / "read-only");
+        fs::permissions(folder / "read-only", fs::perms::owner_read | fs::perms::owner_exec);
+        paths.push_back(folder / "read-only" / "data.db");
+    }
     for (const auto& path : paths) {
         SCOPED_TRACE(path.string());
         std::vector<std::string> messages;
@@ -195,6 +201,8 @@ TEST(StoreLifecycle, UnopenableDatabaseNotifiesOnceAndFailsEverything) {
         EXPECT_FALSE(store.ExecuteSql("DELETE FROM ap_info"));
         EXPECT_EQ(messages.size(), 1u);
     }
+    std::error_code ignored;  // there is no such folder when running as root
+    fs::permissions(folder / "read-only", fs::perms::owner_all, fs::perm_options::replace, ignored);
     fs::remove_all(folder);
 }
 
