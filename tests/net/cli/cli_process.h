@@ -14,8 +14,7 @@ struct CliRun {
 };
 
 // `program` defaults to the brelvo-cli of this build.
-CliRun RunCli(const std::vector<std::string>& arguments,
-              const std::filesystem::path& program = {});
+CliRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& program = {});
 
 std::vector<std::string> Lines(const std::string& text);
 
