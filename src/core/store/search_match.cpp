@@ -6,6 +6,7 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace brelvo::core {
@@ -89,16 +90,32 @@ char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
 }
 
+bool MatchesAt(std::string_view haystack, std::size_t start, std::string_view needle) {
+    for (std::size_t i = 1; i < needle.size(); ++i) {
+        if (AsciiLower(haystack[start + i]) != needle[i])
+            return false;
+    }
+    return true;
+}
+
 bool ContainsAsciiFolded(std::string_view haystack, std::string_view needle) {
     const std::size_t last = haystack.size() - needle.size();
     const char first = needle.front();
+    if (first < 'a' || first > 'z') {
+        // A first character without case (digits, dots, colons: addresses) is found by memchr.
+        const char* begin = haystack.data();
+        const char* candidate = begin;
+        const char* const end = begin + last + 1;
+        while ((candidate = static_cast<const char*>(std::memchr(
+                    candidate, first, static_cast<std::size_t>(end - candidate)))) != nullptr) {
+            if (MatchesAt(haystack, static_cast<std::size_t>(candidate - begin), needle))
+                return true;
+            ++candidate;
+        }
+        return false;
+    }
     for (std::size_t start = 0; start <= last; ++start) {
-        if (AsciiLower(haystack[start]) != first)
-            continue;
-        std::size_t i = 1;
-        while (i < needle.size() && AsciiLower(haystack[start + i]) == needle[i])
-            ++i;
-        if (i == needle.size())
+        if (AsciiLower(haystack[start]) == first && MatchesAt(haystack, start, needle))
             return true;
     }
     return false;
