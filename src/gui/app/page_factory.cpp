@@ -1,7 +1,12 @@
 #include "gui/app/page_factory.h"
 
-#include "gui/app/placeholder_page.h"
+#include "gui/bridge/bridge_dlg.h"
+#include "gui/config/reboot_dlg.h"
+#include "gui/config/restore_dlg.h"
+#include "gui/config/system_tool_dlg.h"
 #include "gui/support/install_help_dlg.h"
+#include "gui/upgrade/upgrade_dlg.h"
+#include "gui/views/management_dlg.h"
 #include "gui/views/status_dlg.h"
 
 namespace brelvo::gui {
@@ -11,19 +16,19 @@ std::unique_ptr<QWidget> CreatePage(PageId id, PageServices& services, QWidget* 
         case kPageStatus:
             return std::make_unique<CStatusDlg>(services, parent);
         case kPageManagement:
-            return std::make_unique<CPlaceholderPage>("Device management", services, parent);
+            return std::make_unique<CManagementDlg>(services, parent);
         case kPageBridge:
-            return std::make_unique<CPlaceholderPage>("Device bridge", services, parent);
+            return std::make_unique<CBridgeDlg>(services, parent);
         case kPageReboot:
-            return std::make_unique<CPlaceholderPage>("Device reboot", services, parent);
+            return std::make_unique<CRebootDlg>(services, parent);
         case kPageUpgrade:
-            return std::make_unique<CPlaceholderPage>("Device upgrade", services, parent);
+            return std::make_unique<CUpgradeDlg>(services, parent);
         case kPageRestore:
-            return std::make_unique<CPlaceholderPage>("Device restore", services, parent);
+            return std::make_unique<CRestoreDlg>(services, parent);
         case kPageInstallHelp:
             return std::make_unique<CInstallHelpDlg>(services, parent);
         case kPageSystemTool:
-            return std::make_unique<CPlaceholderPage>("System tool", services, parent);
+            return std::make_unique<CSystemToolDlg>(services, parent);
     }
     return nullptr;
 }

@@ -16,6 +16,7 @@
 #include "gui/app/page_factory.h"
 #include "gui/controls/ct_button_picture.h"
 #include "gui/controls/device_grid.h"
+#include "gui/views/device_list_page.h"
 #include "gui/views/status_dlg.h"
 
 using namespace brelvo::gui;
@@ -116,6 +117,26 @@ void WindowNetTest::searchFromTheStatusPageListsTheFleet() {
                              ? QStringLiteral("main_window_zh.png")
                              : QStringLiteral("main_window.png");
     QVERIFY(window.grab().save(folder + "/" + name));
+
+    // Every page through its menu button; each list page reads the same fleet from the store.
+    struct Visit {
+        PageId page;
+        const char* picture;
+    };
+    for (const Visit visit :
+         {Visit{kPageManagement, "management"}, Visit{kPageBridge, "bridge"},
+          Visit{kPageReboot, "reboot"}, Visit{kPageUpgrade, "upgrade"},
+          Visit{kPageRestore, "restore"}, Visit{kPageInstallHelp, "install_help"},
+          Visit{kPageSystemTool, "system_tool"}}) {
+        QTest::mouseClick(&window.Menu().Button(visit.page), Qt::LeftButton);
+        QVERIFY(window.Host().Page(visit.page)->isVisible());
+        QVERIFY(!status->isVisible());
+        if (auto* list = dynamic_cast<CDeviceListPage*>(window.Host().Page(visit.page)))
+            QTRY_COMPARE_WITH_TIMEOUT(list->Grid().Model().rowCount(), shown, 5000);
+        QTest::qWait(150);
+        QVERIFY(window.grab().save(folder + "/" + QString::fromLatin1(visit.picture) +
+                                   (name.contains("_zh") ? "_zh.png" : ".png")));
+    }
 
     window.accept();
 }
