@@ -32,6 +32,10 @@ CIpAddressEdit::CIpAddressEdit(QWidget* parent) : QWidget(parent) {
         part->setValidator(MakeChild<QIntValidator>(0, 255, part));
         part->installEventFilter(this);
         connect(part, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            // The validator lets three digits above 255 through as unfinished input; a number
+            // cannot go beyond 255, as in an address control.
+            if (text.toInt() > 255)
+                parts_[i]->setText(QStringLiteral("255"));
             // Three digits fill a box; typing goes on in the next one.
             if (text.size() == 3 && i + 1 < parts_.size()) {
                 parts_[i + 1]->setFocus();
