@@ -45,6 +45,13 @@ std::string CellText(const Column& column, const core::ap_info_stu& record, bool
     return core::DeviceFieldText(column.field, record);
 }
 
+// Numbers of the packed record go into the JSON as copies: a reference to the field itself
+// would be misaligned.
+template <typename T>
+T Copy(T value) {
+    return value;
+}
+
 template <std::size_t N>
 std::string Text(const char (&field)[N], uint8_t length) {
     return core::ReadTextField(field, length);
@@ -145,16 +152,16 @@ Json StoredDeviceJson(const core::ap_info_stu& r) {
     using core::MacBytesToText;
     Json j;
     j["mac"] = core::RecordMac(r);
-    j["ap_type"] = r.ap_type;
+    j["ap_type"] = Copy(r.ap_type);
     j["ap_type_str"] = core::ModelText(r.ap_type);
-    j["ap_status"] = r.ap_status;
+    j["ap_status"] = Copy(r.ap_status);
     j["ap_status_str"] = core::StatusText(r.ap_status);
-    j["work_mode"] = r.work_mode;
+    j["work_mode"] = Copy(r.work_mode);
     j["work_mode_str"] = core::WorkModeText(r.work_mode);
-    j["mode_btn_status"] = r.mode_btn_status;
-    j["up_time"] = r.up_time;
+    j["mode_btn_status"] = Copy(r.mode_btn_status);
+    j["up_time"] = Copy(r.up_time);
     j["up_time_str"] = core::UptimeText(r.up_time);
-    j["ip_mode"] = r.ip_mode;
+    j["ip_mode"] = Copy(r.ip_mode);
     j["ip_num"] = core::IpBytesToNumber(r.ip);
     j["ip"] = IpBytesToText(r.ip);
     j["ip_mask"] = IpBytesToText(r.ip_mask);
@@ -163,86 +170,86 @@ Json StoredDeviceJson(const core::ap_info_stu& r) {
     j["ip_dns2"] = IpBytesToText(r.ip_dns2);
     j["ap_name"] = Text(r.ap_name, r.ap_name_len);
     j["version"] = Text(r.version, r.version_len);
-    j["restart_en"] = r.restart_en;
-    j["restart_type"] = r.restart_type;
-    j["restart_time"] = r.restart_time;
-    j["rf_count"] = r.rf_count;
-    j["rf_en"] = r.rf_en;
-    j["rf_type"] = r.rf_type;
-    j["country_code"] = r.country_code;
-    j["network_mode"] = r.network_mode;
-    j["bandwidth"] = r.bandwidth;
-    j["channel"] = r.channel;
-    j["expand_channel"] = r.expand_channel;
-    j["tx_power"] = r.tx_power;
-    j["tx_power_min"] = r.tx_power_min;
-    j["tx_power_max"] = r.tx_power_max;
-    j["ssid_count"] = r.ssid_count;
-    j["ssid_rf_type"] = r.ssid_rf_type;
-    j["ssid_id"] = r.ssid_id;
-    j["ssid_hide"] = r.ssid_hide;
+    j["restart_en"] = Copy(r.restart_en);
+    j["restart_type"] = Copy(r.restart_type);
+    j["restart_time"] = Copy(r.restart_time);
+    j["rf_count"] = Copy(r.rf_count);
+    j["rf_en"] = Copy(r.rf_en);
+    j["rf_type"] = Copy(r.rf_type);
+    j["country_code"] = Copy(r.country_code);
+    j["network_mode"] = Copy(r.network_mode);
+    j["bandwidth"] = Copy(r.bandwidth);
+    j["channel"] = Copy(r.channel);
+    j["expand_channel"] = Copy(r.expand_channel);
+    j["tx_power"] = Copy(r.tx_power);
+    j["tx_power_min"] = Copy(r.tx_power_min);
+    j["tx_power_max"] = Copy(r.tx_power_max);
+    j["ssid_count"] = Copy(r.ssid_count);
+    j["ssid_rf_type"] = Copy(r.ssid_rf_type);
+    j["ssid_id"] = Copy(r.ssid_id);
+    j["ssid_hide"] = Copy(r.ssid_hide);
     j["ssid_mac"] = MacBytesToText(r.ssid_mac);
     j["ssid"] = Text(r.ssid, r.ssid_len);
-    j["secure_mode"] = r.secure_mode;
+    j["secure_mode"] = Copy(r.secure_mode);
     j["secure_mode_str"] = core::SecurityText(r.secure_mode);
-    j["wpapsk_auth_type"] = r.wpapsk_auth_type;
+    j["wpapsk_auth_type"] = Copy(r.wpapsk_auth_type);
     j["wpapsk_key_value"] = Text(r.wpapsk_key_value, r.wpapsk_key_len);
-    j["wpapsk_key_time"] = r.wpapsk_key_time;
-    j["wep_auth_type"] = r.wep_auth_type;
-    j["wep_key_index"] = r.wep_key_index;
+    j["wpapsk_key_time"] = Copy(r.wpapsk_key_time);
+    j["wep_auth_type"] = Copy(r.wep_auth_type);
+    j["wep_key_index"] = Copy(r.wep_key_index);
     j["wep_key_value0"] = Text(r.wep_key_value0, r.wep_key_len0);
-    j["wep_key_type0"] = r.wep_key_type0;
+    j["wep_key_type0"] = Copy(r.wep_key_type0);
     j["wep_key_value1"] = Text(r.wep_key_value1, r.wep_key_len1);
-    j["wep_key_type1"] = r.wep_key_type1;
+    j["wep_key_type1"] = Copy(r.wep_key_type1);
     j["wep_key_value2"] = Text(r.wep_key_value2, r.wep_key_len2);
-    j["wep_key_type2"] = r.wep_key_type2;
+    j["wep_key_type2"] = Copy(r.wep_key_type2);
     j["wep_key_value3"] = Text(r.wep_key_value3, r.wep_key_len3);
-    j["wep_key_type3"] = r.wep_key_type3;
-    j["wpa_auth_type"] = r.wpa_auth_type;
+    j["wep_key_type3"] = Copy(r.wep_key_type3);
+    j["wpa_auth_type"] = Copy(r.wpa_auth_type);
     j["wpa_radius_ip"] = IpBytesToText(r.wpa_radius_ip);
-    j["wpa_radius_port"] = r.wpa_radius_port;
+    j["wpa_radius_port"] = Copy(r.wpa_radius_port);
     j["wpa_key"] = Text(r.wpa_key, r.wpa_key_len);
-    j["wpa_key_time"] = r.wpa_key_time;
+    j["wpa_key_time"] = Copy(r.wpa_key_time);
     // bridge_work_mode, bridge_mac, bridge_channel and bridge_ssid are kept by the store but
     // never read back, so a listed record cannot tell them.
-    j["vlan_en"] = r.vlan_en;
-    j["vlan_id"] = r.vlan_id;
-    j["vlan_id_wlan"] = r.vlan_id_wlan;
-    j["vlan_id_lan"] = r.vlan_id_lan;
-    j["bridge_transparent"] = r.bridge_transparent;
+    j["vlan_en"] = Copy(r.vlan_en);
+    j["vlan_id"] = Copy(r.vlan_id);
+    j["vlan_id_wlan"] = Copy(r.vlan_id_wlan);
+    j["vlan_id_lan"] = Copy(r.vlan_id_lan);
+    j["bridge_transparent"] = Copy(r.bridge_transparent);
     j["bridge_transparent_str"] =
         core::TransparentBridgeText(r.ap_type, r.work_mode, r.bridge_transparent);
-    j["tdmaEn"] = r.tdmaEn;
+    j["tdmaEn"] = Copy(r.tdmaEn);
     j["tdmaEn_str"] = core::TdmaText(r.ap_type, r.tdmaEn);
-    j["vlan_pvid"] = r.vlan_pvid;
-    j["vlan_id_lan3"] = r.vlan_id_lan3;
-    j["vlan_id_lan4"] = r.vlan_id_lan4;
-    j["wl_dfs"] = r.wl_dfs;
+    j["vlan_pvid"] = Copy(r.vlan_pvid);
+    j["vlan_id_lan3"] = Copy(r.vlan_id_lan3);
+    j["vlan_id_lan4"] = Copy(r.vlan_id_lan4);
+    j["wl_dfs"] = Copy(r.wl_dfs);
     return j;
 }
 
 Json FoundDeviceJson(const core::ap_info_stu& r) {
     Json j;
     j["mac"] = core::RecordMac(r);
-    j["ap_type"] = r.ap_type;
+    j["ap_type"] = Copy(r.ap_type);
     j["ap_type_str"] = core::ModelText(r.ap_type);
-    j["ap_status"] = r.ap_status;
+    j["ap_status"] = Copy(r.ap_status);
     j["ip"] = core::IpBytesToText(r.ip);
     j["version"] = Text(r.version, r.version_len);
     // A search answer of the version alone leaves the rest unknown, not zero.
     if (core::ShownForFoundDevice(DeviceField::kSsid, r)) {
         j["ap_name"] = Text(r.ap_name, r.ap_name_len);
-        j["work_mode"] = r.work_mode;
+        j["work_mode"] = Copy(r.work_mode);
         j["work_mode_str"] = core::WorkModeText(r.work_mode);
-        j["mode_btn_status"] = r.mode_btn_status;
-        j["up_time"] = r.up_time;
+        j["mode_btn_status"] = Copy(r.mode_btn_status);
+        j["up_time"] = Copy(r.up_time);
         j["up_time_str"] = core::UptimeText(r.up_time);
         j["ssid"] = Text(r.ssid, r.ssid_len);
-        j["channel"] = r.channel;
-        j["bridge_transparent"] = r.bridge_transparent;
+        j["channel"] = Copy(r.channel);
+        j["bridge_transparent"] = Copy(r.bridge_transparent);
         j["bridge_transparent_str"] =
             core::TransparentBridgeText(r.ap_type, r.work_mode, r.bridge_transparent);
-        j["tdmaEn"] = r.tdmaEn;
+        j["tdmaEn"] = Copy(r.tdmaEn);
         j["tdmaEn_str"] = core::TdmaText(r.ap_type, r.tdmaEn);
     }
     return j;

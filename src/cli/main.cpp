@@ -1,5 +1,7 @@
 // brelvo-cli: the engine and the store of the window, driven from the command line.
+#include <algorithm>
 #include <iostream>
+#include <string>
 
 #include <CLI/CLI.hpp>
 
@@ -37,7 +39,9 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForAllHelp& help) {
         return app.exit(help);
     } catch (const CLI::ParseError& error) {
-        std::cerr << "brelvo-cli: " << error.what() << "\n";
+        std::string message = error.what();
+        std::replace(message.begin(), message.end(), '\n', ' ');
+        std::cerr << "brelvo-cli: " << message << "\n";
         return kExitBadInput;
     }
     return commands.RunSelected(app);
