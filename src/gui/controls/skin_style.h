@@ -9,9 +9,10 @@
 
 namespace brelvo::gui {
 
-// A font from a face name, a height and a weight as the settings file writes them: the height
-// in pixels (a negative height means the same size; 0 leaves the toolkit's default size) and a
-// weight of 0 to 1000 where 0 means the normal weight.
+// A font from a face name, a height and a weight as the settings file writes them: a positive
+// height is the character cell in pixels (ascent plus descent), a negative one the character
+// height itself, 0 leaves the toolkit's default size; a weight of 0 to 1000 where 0 means the
+// normal weight.
 QFont MakeSkinFont(const QString& face, int height, int weight);
 
 // A colour stored as red in the low byte, then green, then blue.
