@@ -10,11 +10,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <thread>
 
 #include "core/engine/device_comm.h"
+#include "core/protocol/packet.h"
 #include "core/rules/timelines.h"
 #include "core/store/sql_management.h"
 #include "counting_store.h"
@@ -56,6 +58,26 @@ long PeakResidentKib() {
             return std::strtol(line.c_str() + 6, nullptr, 10);
     }
     return -1;
+}
+
+// Datagrams that a full receive buffer dropped on this namespace's sockets of one local port
+// (the engine's receivers), from /proc/net/udp; read while the sockets are still open.
+long long ReceiveDrops(unsigned port) {
+    std::ifstream table("/proc/net/udp");
+    std::string line;
+    std::getline(table, line);  // the header
+    long long drops = 0;
+    while (std::getline(table, line)) {
+        std::istringstream fields(line);
+        std::string slot, local, last;
+        fields >> slot >> local;
+        for (std::string field; fields >> field;)
+            last = field;
+        const auto colon = local.find(':');
+        if (colon != std::string::npos && std::stoul(local.substr(colon + 1), nullptr, 16) == port)
+            drops += std::stoll(last);
+    }
+    return drops;
 }
 
 long long MillisecondsBetween(Clock::time_point from, Clock::time_point to) {
@@ -109,16 +131,21 @@ int main(int argc, char** argv) {
     }
     const auto ended = Clock::now();
 
+    const long long drops_search = ReceiveDrops(core::kPortSearchAnswer);
+    const long long drops_heartbeat = ReceiveDrops(core::kPortHeartbeat);
+    const long long drops_answer = ReceiveDrops(core::kPortAnswer);
     const auto page = database.QueryDevices(core::kSortIp, true, "", 1, 1);
     const long long rows = page ? page->page_count : -1;
     const auto half = store.half_stored_at();
     const auto all = store.all_stored_at();
     std::printf(
         "devices=%zu loss=%s half_ms=%lld all_ms=%lld stored=%lld missing=%lld saves=%zu "
-        "searches=%d window_ms=%lld peak_rss_kib=%ld\n",
+        "searches=%d window_ms=%lld peak_rss_kib=%ld drops_9785=%lld drops_9787=%lld "
+        "drops_9788=%lld\n",
         arguments.devices, arguments.loss.c_str(), half ? MillisecondsBetween(started, *half) : -1,
         all ? MillisecondsBetween(started, *all) : -1, rows,
         static_cast<long long>(arguments.devices) - rows, store.saves(), searches,
-        MillisecondsBetween(started, ended), PeakResidentKib());
+        MillisecondsBetween(started, ended), PeakResidentKib(), drops_search, drops_heartbeat,
+        drops_answer);
     return 0;
 }

@@ -21,4 +21,12 @@ for _ in $(seq 300); do
 done
 [ -e "$folder/ready" ] || { echo "discovery_scenario.sh: the simulator did not start" >&2; exit 1; }
 
-"$bench" --devices "$devices" --loss "$loss"
+# UDP datagrams that a full receive buffer dropped on the device side (the simulator), read
+# from /proc/net/snmp on stdin.
+rcvbuf_errors() {
+    awk '/^Udp:/ { if (!seen) { for (k = 1; k <= NF; k++) if ($k == "RcvbufErrors") column = k; seen = 1 }
+                   else print $column }'
+}
+line=$("$bench" --devices "$devices" --loss "$loss")
+device_drops=$(ip netns exec "$BRELVO_NETNS_DEVICES" cat /proc/net/snmp | rcvbuf_errors)
+echo "$line device_drops=$device_drops"

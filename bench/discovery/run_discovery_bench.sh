@@ -52,18 +52,21 @@ for scenario in "${scenarios[@]}"; do
     all=$(field all_ms "$line")
     [ "$all" = -1 ] && all="not all"
     rss=$(field peak_rss_kib "$line")
-    rows+=("$(printf '%7s  %4s%%  %10s  %10s  %9s  %9s  %8s  %9.1f' "$devices" \
+    drops="$(field drops_9785 "$line")/$(field drops_9787 "$line")/$(field drops_9788 "$line")"
+    rows+=("$(printf '%7s  %4s%%  %9s  %9s  %7s  %7s  %8s  %9.1f  %14s  %7s' "$devices" \
         "$(awk "BEGIN{print $loss*100}")" "$(field half_ms "$line")" "$all" \
         "$(field missing "$line")" "$(field saves "$line")" "$(field searches "$line")" \
-        "$(awk "BEGIN{print $rss/1024}")")")
+        "$(awk "BEGIN{print $rss/1024}")" "$drops" "$(field device_drops "$line")")")
     missing_total=$((missing_total + $(field missing "$line")))
 done
 
-printf '%7s  %5s  %10s  %10s  %9s  %9s  %8s  %9s\n' Devices Loss "Half (ms)" "All (ms)" \
-    Missing Reports Searches "RSS (MiB)"
+printf '%7s  %5s  %9s  %9s  %7s  %7s  %8s  %9s  %14s  %7s\n' Devices Loss "Half (ms)" \
+    "All (ms)" Missing Reports Searches "RSS (MiB)" "Drops 85/87/88" "Drops D"
 printf '%s\n' "${rows[@]}"
 echo "Half/All: from the first search until half of / all of the devices were stored."
 echo "Missing: not stored when the search ended (30 s at most). Reports: stored in all."
+echo "Drops 85/87/88: datagrams the engine's full receive buffers dropped on ports 9785, 9787"
+echo "and 9788; Drops D: the same on the simulator's side."
 
 if [ $smoke = 1 ] && [ $missing_total != 0 ]; then
     echo "run_discovery_bench.sh: $missing_total devices were not stored" >&2
