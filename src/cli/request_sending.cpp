@@ -20,10 +20,7 @@ struct Watched {
     std::string mac;
     uint16_t message = 0;
     Clock::time_point sent_at{};
-    std::function<bool()> answer_seen;
     bool settled = false;
-
-    bool AnswerSeen() const { return answer_seen && answer_seen(); }
 };
 
 }  // namespace
@@ -31,11 +28,6 @@ struct Watched {
 std::chrono::milliseconds GiveUpDelay(const core::TransportSettings& settings) {
     const int64_t tries = int64_t{std::max(settings.retransmission_max, 0)} + 1;
     return std::chrono::milliseconds(tries * std::max(settings.retransmission_interval, 0));
-}
-
-bool SettledByAnswer(std::chrono::steady_clock::duration settled_after,
-                     const core::TransportSettings& settings) {
-    return settled_after < GiveUpDelay(settings);
 }
 
 std::vector<DeviceResult> SendAndWait(core::DeviceEngine& engine,
@@ -49,7 +41,6 @@ std::vector<DeviceResult> SendAndWait(core::DeviceEngine& engine,
         Watched entry;
         entry.mac = core::TargetMac(send.target);
         entry.message = send.request.message;
-        entry.answer_seen = send.answer_seen;
         entry.result = {entry.mac, core::TargetIp(send.target), DeviceOutcome::kNoAnswer,
                         send.detail};
         if (!send.new_ip.empty())
@@ -72,13 +63,9 @@ std::vector<DeviceResult> SendAndWait(core::DeviceEngine& engine,
             if (entry.settled)
                 continue;
             if (!engine.IsPending(entry.mac, entry.message)) {
-                // Timed after the look-up: the request was gone by then at the latest.
                 entry.settled = true;
-                if (SettledByAnswer(Clock::now() - entry.sent_at, settings) || entry.AnswerSeen())
+                if (!engine.WasGivenUp(entry.mac, entry.message))
                     entry.result.outcome = DeviceOutcome::kAcknowledged;
-            } else if (entry.AnswerSeen()) {
-                entry.settled = true;
-                entry.result.outcome = DeviceOutcome::kAcknowledged;
             } else if (now - entry.sent_at > give_up + kGiveUpGrace || Interrupted()) {
                 entry.settled = true;
             } else {

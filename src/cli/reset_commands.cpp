@@ -13,17 +13,12 @@ namespace brelvo::cli {
 
 namespace {
 
-std::vector<PlannedSend> PlanResets(core::DeviceStore& store,
-                                    const core::ResetPageSettings& settings,
+std::vector<PlannedSend> PlanResets(const core::ResetPageSettings& settings,
                                     const core::ResetSendOrder& order) {
     std::vector<PlannedSend> plan;
     auto add = [&](const core::device_target& target, std::chrono::milliseconds pause,
                    std::string detail) {
-        // A restarting device answers no repeat; its stored status tells the answer came.
-        auto restarted = [&store, mac = core::TargetMac(target), status = settings.waiting_status] {
-            return store.GetDeviceStatus(mac) == status;
-        };
-        plan.push_back({target, {settings.message, {}}, {}, pause, std::move(detail), restarted});
+        plan.push_back({target, {settings.message, {}}, {}, pause, std::move(detail)});
     };
     for (const auto& target : order.first)
         add(target, {}, "has a bridged station");
@@ -50,9 +45,8 @@ int RunReset(core::ResetKind kind, const GlobalOptions& global, const TargetOpti
     const core::ResetPageSettings& settings = core::ResetSettingsOf(kind);
     const core::ResetSendOrder order = core::BridgedFirstOrder(
         selection.output(), [&](std::string_view mac) { return store.HasBridgedStation(mac); });
-    std::vector<DeviceResult> results =
-        SendAndWait(devices->session->engine(), devices->session->transport(),
-                    PlanResets(store, settings, order));
+    std::vector<DeviceResult> results = SendAndWait(
+        devices->session->engine(), devices->session->transport(), PlanResets(settings, order));
     // The answer's result byte decides the stored status; any other status means the device
     // declined.
     for (DeviceResult& result : results) {

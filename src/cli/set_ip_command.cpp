@@ -127,24 +127,12 @@ int RunSetIp(const GlobalOptions& global, const SetIpOptions& options) {
     core::CDeviceComm& engine = devices->session->engine();
     std::vector<PlannedSend> plan;
     for (const core::AddressChange& change : changes) {
-        PlannedSend send{change.target,
-                         {core::kMsgSetIp, core::PayloadOf(change.payload)},
-                         change.new_ip,
-                         {},
-                         "new address " + change.new_ip,
-                         {}};
-        // A device that moved answers no repeat from its old address; the engine moves its
-        // online entry when the answer comes.
-        if (change.new_ip != core::TargetIp(change.target)) {
-            send.answer_seen = [&engine, mac = core::TargetMac(change.target),
-                                new_ip = change.new_ip] {
-                const auto entries = engine.OnlineEntries();
-                return std::any_of(entries.begin(), entries.end(), [&](const auto& entry) {
-                    return entry.mac == mac && entry.address == new_ip;
-                });
-            };
-        }
-        plan.push_back(std::move(send));
+        const PlannedSend send{change.target,
+                               {core::kMsgSetIp, core::PayloadOf(change.payload)},
+                               change.new_ip,
+                               {},
+                               "new address " + change.new_ip};
+        plan.push_back(send);
     }
     return FinishWithResults(SendAndWait(engine, devices->session->transport(), plan));
 }

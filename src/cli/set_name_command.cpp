@@ -41,7 +41,7 @@ int RunSetName(const GlobalOptions& global, const SetNameOptions& options) {
         return FinishWithResults(std::span(&unchanged, 1));
     }
     const core::name_block block = core::MakeNameBlock(new_name);
-    const PlannedSend send{target, {core::kMsgSetName, core::PayloadOf(block)}, {}, {}, {}, {}};
+    const PlannedSend send{target, {core::kMsgSetName, core::PayloadOf(block)}, {}, {}, {}};
     const auto results =
         SendAndWait(devices->session->engine(), devices->session->transport(), std::span(&send, 1));
     return FinishWithResults(results);

@@ -49,7 +49,7 @@ int RunSwitch(core::SwitchKind kind, const GlobalOptions& global, const SwitchOp
 
     std::vector<PlannedSend> plan;
     for (const auto& target : selection.output())
-        plan.push_back({target, request, {}, {}, {}, {}});
+        plan.push_back({target, request, {}, {}, {}});
     const std::vector<DeviceResult> sent =
         SendAndWait(devices->session->engine(), devices->session->transport(), plan);
 

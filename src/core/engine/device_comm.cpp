@@ -1,6 +1,9 @@
 #include "core/engine/device_comm.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "core/engine/request_catalogue.h"
 #include "core/protocol/packet.h"
@@ -180,30 +183,44 @@ bool CDeviceComm::SendRequest(std::string_view device_ip, uint16_t message,
                               std::span<const uint8_t> payload, std::string_view device_mac,
                               bool retransmit) {
     const Datagram datagram = BuildMessage(message, device_mac, payload, 1);
-    bool sent = false;
+    std::vector<std::string> sources;
     {
         std::lock_guard lock(local_address_mutex_);
         for (const LocalAddress& local : local_addresses_) {
             if (!IsUsable(local.address) || !IsUsable(local.mask) || !IsUsable(device_ip))
                 continue;
             const uint32_t mask = NumberOf(local.mask);
-            if ((NumberOf(local.address) & mask) != (NumberOf(device_ip) & mask))
-                continue;
-            if (message == kMsgSiteSurvey)
-                survey_complete_ = false;
-            sent = sender_->SendToGroup(local.address, datagram.view());
+            if ((NumberOf(local.address) & mask) == (NumberOf(device_ip) & mask))
+                sources.push_back(local.address);
         }
     }
-    if (sent && retransmit && IsRetransmittable(message)) {
-        pending_.Add(device_ip, message, datagram.view().subspan(kHeaderSize), device_mac,
-                     retransmission_max_.load(),
-                     std::chrono::milliseconds(retransmission_interval_ms_.load()));
+    if (sources.empty())
+        return false;
+    // Registered before the first send: an answer may be handled before the send returns, and
+    // must find its request waiting. Taken outside the address lock, which the retransmitter
+    // takes while it holds the pending list.
+    std::optional<PendingRequests::Ticket> ticket;
+    if (retransmit && IsRetransmittable(message)) {
+        ticket = pending_.Add(device_ip, message, datagram.view().subspan(kHeaderSize), device_mac,
+                              retransmission_max_.load(),
+                              std::chrono::milliseconds(retransmission_interval_ms_.load()));
     }
+    if (message == kMsgSiteSurvey)
+        survey_complete_ = false;
+    bool sent = false;
+    for (const std::string& source : sources)
+        sent = sender_->SendToGroup(source, datagram.view());
+    if (!sent && ticket)
+        pending_.Withdraw(*ticket);  // an unsent request is not waited for
     return sent;
 }
 
 bool CDeviceComm::IsPending(std::string_view device_mac, uint16_t message) {
     return pending_.IsPending(device_mac, message);
+}
+
+bool CDeviceComm::WasGivenUp(std::string_view device_mac, uint16_t message) {
+    return pending_.WasGivenUp(device_mac, message);
 }
 
 bool CDeviceComm::WaitForAnswers(std::string_view device_mac, std::chrono::milliseconds timeout) {

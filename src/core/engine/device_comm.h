@@ -59,6 +59,7 @@ public:
     bool SendRequest(std::string_view device_ip, uint16_t message, std::span<const uint8_t> payload,
                      std::string_view device_mac, bool retransmit) override;
     bool IsPending(std::string_view device_mac, uint16_t message) override;
+    bool WasGivenUp(std::string_view device_mac, uint16_t message) override;
     bool WaitForAnswers(std::string_view device_mac, std::chrono::milliseconds timeout) override;
     std::vector<LocalAdapter> GetAdapters() override;
     void RefreshCaptureDevices() override;

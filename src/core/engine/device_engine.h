@@ -49,6 +49,14 @@ public:
     // Whether a request with this message number to this device still waits for its answer.
     virtual bool IsPending(std::string_view device_mac, uint16_t message) = 0;
 
+    // True when the last request of this number to this device was repeated until its tries ran
+    // out and never answered; with IsPending false and this false, it was answered.
+    virtual bool WasGivenUp(std::string_view device_mac, uint16_t message) {
+        (void)device_mac;
+        (void)message;
+        return false;
+    }
+
     // Waits until no request to this device waits for its answer any more (each one answered
     // or given up), at most `timeout`; true when none waits. Callers that only poll IsPending
     // need not override it.

@@ -4,9 +4,9 @@
 
 namespace brelvo::core {
 
-void PendingRequests::Add(std::string_view address, uint16_t message,
-                          std::span<const uint8_t> payload, std::string_view mac, int tries,
-                          std::chrono::milliseconds interval) {
+PendingRequests::Ticket PendingRequests::Add(std::string_view address, uint16_t message,
+                                             std::span<const uint8_t> payload, std::string_view mac,
+                                             int tries, std::chrono::milliseconds interval) {
     Request request;
     request.remaining = tries;
     request.address = std::string(address);
@@ -14,9 +14,22 @@ void PendingRequests::Add(std::string_view address, uint16_t message,
     request.payload.assign(payload.begin(), payload.end());
     request.mac = std::string(mac);
     request.due = Clock::now() + interval;
+    Ticket ticket = 0;
     {
         std::lock_guard lock(mutex_);
+        ticket = request.ticket = next_ticket_++;
+        std::erase_if(given_up_,
+                      [&](const GivenUp& g) { return g.mac == mac && g.message == message; });
         requests_.push_back(std::move(request));
+    }
+    changed_.notify_all();
+    return ticket;
+}
+
+void PendingRequests::Withdraw(Ticket ticket) {
+    {
+        std::lock_guard lock(mutex_);
+        std::erase_if(requests_, [&](const Request& r) { return r.ticket == ticket; });
     }
     changed_.notify_all();
 }
@@ -43,6 +56,12 @@ bool PendingRequests::IsPending(std::string_view mac, uint16_t message) const {
     std::lock_guard lock(mutex_);
     return std::any_of(requests_.begin(), requests_.end(),
                        [&](const Request& r) { return r.mac == mac && r.message == message; });
+}
+
+bool PendingRequests::WasGivenUp(std::string_view mac, uint16_t message) const {
+    std::lock_guard lock(mutex_);
+    return std::any_of(given_up_.begin(), given_up_.end(),
+                       [&](const GivenUp& g) { return g.mac == mac && g.message == message; });
 }
 
 bool PendingRequests::AnyPendingFor(std::string_view mac) const {
@@ -79,8 +98,12 @@ void PendingRequests::RunDueLocked(Clock::time_point now, std::chrono::milliseco
     std::erase_if(requests_, [&](Request& request) {
         if (request.due > now)
             return false;
-        if (request.remaining < 1)
+        if (request.remaining < 1) {
+            if (given_up_.size() >= kGivenUpKept)
+                given_up_.erase(given_up_.begin());
+            given_up_.push_back({request.mac, request.message});
             return true;
+        }
         --request.remaining;
         resend(request);
         request.due = now + interval;

@@ -19,6 +19,7 @@ namespace brelvo::core {
 class PendingRequests {
 public:
     using Clock = std::chrono::steady_clock;
+    using Ticket = uint64_t;
 
     struct Request {
         int remaining = 0;  // repeats still to send
@@ -27,19 +28,25 @@ public:
         std::vector<uint8_t> payload;
         std::string mac;
         Clock::time_point due{};
+        Ticket ticket = 0;
     };
 
     // Sends one repeat; runs with the list's mutex held.
     using Resend = std::function<void(const Request&)>;
 
-    void Add(std::string_view address, uint16_t message, std::span<const uint8_t> payload,
-             std::string_view mac, int tries, std::chrono::milliseconds interval);
+    // Registers a request; the ticket lets the sender withdraw it when no send went out. A new
+    // request of a number to a device clears the record of an earlier one given up.
+    Ticket Add(std::string_view address, uint16_t message, std::span<const uint8_t> payload,
+               std::string_view mac, int tries, std::chrono::milliseconds interval);
+    void Withdraw(Ticket ticket);
 
     // Removes the first request of this number to this device at this address; true when one
     // was waiting.
     bool Acknowledge(std::string_view address, std::string_view mac, uint16_t message);
 
     bool IsPending(std::string_view mac, uint16_t message) const;
+    // True when the last request of this number to this device ran out of tries unanswered.
+    bool WasGivenUp(std::string_view mac, uint16_t message) const;
     bool AnyPendingFor(std::string_view mac) const;
     std::size_t size() const;
 
@@ -62,6 +69,16 @@ private:
     mutable std::mutex mutex_;
     mutable std::condition_variable_any changed_;
     std::vector<Request> requests_;
+    Ticket next_ticket_ = 1;
+
+    // Requests dropped without an answer, newest last; bounded, since a caller that wants to
+    // know asks soon after the give-up.
+    struct GivenUp {
+        std::string mac;
+        uint16_t message = 0;
+    };
+    static constexpr std::size_t kGivenUpKept = 4096;
+    std::vector<GivenUp> given_up_;
 };
 
 }  // namespace brelvo::core

@@ -46,28 +46,11 @@ TEST(CliArguments, ARangeIsTwoAddressesAroundOneDash) {
         EXPECT_FALSE(ParseAddressRange(bad)) << bad;
 }
 
-TEST(CliRequestEnd, OnlyARequestGoneBeforeItsLastRepeatTimedOutWasAnswered) {
-    const struct {
-        int max;
-        int interval;
-        std::chrono::milliseconds gone_after;
-        bool answered;
-    } cases[] = {
-        {3, 2000, 7999ms, true},  // the answer to the third repeat
-        {3, 2000, 8000ms, false}, {0, 300, 299ms, true},
-        {0, 300, 300ms, false},   {1, 0, 0ms, false},  // no interval: given up at once
-    };
-    for (const auto& c : cases) {
-        const core::TransportSettings settings{c.max, c.interval};
-        EXPECT_EQ(SettledByAnswer(c.gone_after, settings), c.answered)
-            << c.max << " " << c.interval << " " << c.gone_after.count();
-    }
-}
-
-// An engine whose requests wait a set time, then are gone.
+// An engine whose requests wait a set time, then are gone: answered, or given up.
 class ScriptedEngine : public core::DeviceEngine {
 public:
     std::chrono::milliseconds pending_for{0};
+    bool given_up = false;
     bool reachable = true;
     std::vector<std::string> calls;
 
@@ -82,6 +65,7 @@ public:
     bool IsPending(std::string_view, uint16_t) override {
         return std::chrono::steady_clock::now() - sent_at_ < pending_for;
     }
+    bool WasGivenUp(std::string_view, uint16_t) override { return given_up; }
     std::vector<core::LocalAdapter> GetAdapters() override { return {}; }
     void RefreshCaptureDevices() override {}
     void SendLeaveToFound() override {}
@@ -103,19 +87,21 @@ private:
 TEST(CliRequestEnd, SendAndWaitTellsAnsweredGivenUpAndUnreachable) {
     const core::TransportSettings settings{1, 100};  // given up 200 ms after the first send
     const PlannedSend send{
-        core::MakeTarget("10.0.0.5", "00:90:4c:0a:0b:0c", 1), {9, {}}, {}, {}, {}, {}};
+        core::MakeTarget("10.0.0.5", "00:90:4c:0a:0b:0c", 1), {9, {}}, {}, {}, {}};
     const struct {
         std::chrono::milliseconds pending_for;
+        bool given_up;
         bool reachable;
         DeviceOutcome outcome;
     } cases[] = {
-        {50ms, true, DeviceOutcome::kAcknowledged},
-        {250ms, true, DeviceOutcome::kNoAnswer},
-        {0ms, false, DeviceOutcome::kUnreachable},
+        {50ms, false, true, DeviceOutcome::kAcknowledged},
+        {150ms, true, true, DeviceOutcome::kNoAnswer},
+        {0ms, false, false, DeviceOutcome::kUnreachable},
     };
     for (const auto& c : cases) {
         ScriptedEngine engine;
         engine.pending_for = c.pending_for;
+        engine.given_up = c.given_up;
         engine.reachable = c.reachable;
         const auto results = SendAndWait(engine, settings, std::span(&send, 1));
         ASSERT_EQ(results.size(), 1u);
@@ -130,7 +116,6 @@ TEST(CliRequestEnd, AnAddressChangeIsAnnouncedBeforeItsRequestGoesOut) {
     const PlannedSend send{core::MakeTarget("10.0.0.5", "00:90:4c:0a:0b:0c", 1),
                            {3, std::vector<uint8_t>(22, 0)},
                            "10.0.0.9",
-                           {},
                            {},
                            {}};
     SendAndWait(engine, {3, 100}, std::span(&send, 1));

@@ -295,6 +295,21 @@ TEST_F(EngineTest, TwoLocalAddressesInTheDeviceSubnetSendTwice) {
     EXPECT_EQ(engine_->PendingCount(), 1u);  // one pending entry, not one per send
 }
 
+TEST_F(EngineTest, AnAnswerHandledBeforeTheSendReturnsStillEndsTheRequest) {
+    BringOnline();
+    // The device answers while the request is still being sent, as a fast device on a quiet
+    // link does; the answer must find its request waiting, or it would be repeated to a device
+    // that is already restarting.
+    log_.on_send = [this](const test::SentDatagram&) {
+        engine_->HandleAnswerDatagram(Received(FromDevice(9, {0})));
+    };
+    ASSERT_TRUE(engine_->SendRequest(kDeviceIp, kMsgReboot, {}, kMac, true));
+    log_.on_send = nullptr;
+    EXPECT_FALSE(engine_->IsPending(kMac, kMsgReboot));
+    EXPECT_FALSE(engine_->WasGivenUp(kMac, kMsgReboot));
+    EXPECT_EQ(store_.GetDeviceStatus(kMac), kStatusRestarting);
+}
+
 TEST_F(EngineTest, FailedSendIsNotWaitedFor) {
     log_.fail_sends = true;
     EXPECT_FALSE(engine_->SendRequest(kDeviceIp, kMsgReboot, {}, kMac, true));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -171,6 +172,8 @@ struct SentLog {
     std::mutex mutex;
     std::vector<SentDatagram> sent;
     bool fail_sends = false;
+    // Runs after a datagram is recorded, before the send returns: a device that answers at once.
+    std::function<void(const SentDatagram&)> on_send;
 
     std::vector<SentDatagram> Take() {
         std::lock_guard lock(mutex);
@@ -201,11 +204,18 @@ public:
 private:
     bool Record(SentDatagram::Kind kind, std::string_view local, std::string_view to,
                 std::span<const uint8_t> datagram) {
-        std::lock_guard lock(log_.mutex);
-        if (log_.fail_sends)
-            return false;
-        log_.sent.push_back({kind, std::string(local), std::string(to),
-                             std::vector<uint8_t>(datagram.begin(), datagram.end())});
+        SentDatagram sent{kind, std::string(local), std::string(to),
+                          std::vector<uint8_t>(datagram.begin(), datagram.end())};
+        std::function<void(const SentDatagram&)> on_send;
+        {
+            std::lock_guard lock(log_.mutex);
+            if (log_.fail_sends)
+                return false;
+            log_.sent.push_back(sent);
+            on_send = log_.on_send;
+        }
+        if (on_send)
+            on_send(sent);
         return true;
     }
     SentLog& log_;

@@ -43,6 +43,34 @@ TEST(PendingRequests, RepeatsAsOftenAsTheMaximumThenGivesUp) {
     }
 }
 
+TEST(PendingRequests, AGivenUpRequestIsToldFromAnAnsweredOne) {
+    PendingRequests pending;
+    Sends sends;
+    pending.Add("192.168.77.2", 9, {}, kMac, 1, milliseconds(100));
+    pending.Add("192.168.77.2", 10, {}, kMac, 1, milliseconds(100));
+    EXPECT_TRUE(pending.Acknowledge("192.168.77.2", kMac, 10));
+    RunPasses(pending, sends, 2, milliseconds(100));
+    EXPECT_FALSE(pending.IsPending(kMac, 9));
+    EXPECT_TRUE(pending.WasGivenUp(kMac, 9));
+    EXPECT_FALSE(pending.WasGivenUp(kMac, 10));
+    EXPECT_FALSE(pending.WasGivenUp("00:90:4c:00:00:02", 9));
+
+    // Asking again starts afresh.
+    pending.Add("192.168.77.2", 9, {}, kMac, 1, milliseconds(100));
+    EXPECT_FALSE(pending.WasGivenUp(kMac, 9));
+    EXPECT_TRUE(pending.IsPending(kMac, 9));
+}
+
+TEST(PendingRequests, AWithdrawnRequestIsNeitherWaitedForNorGivenUp) {
+    PendingRequests pending;
+    const auto first = pending.Add("192.168.77.2", 4, {}, kMac, 3, milliseconds(100));
+    pending.Add("192.168.77.2", 5, {}, kMac, 3, milliseconds(100));
+    pending.Withdraw(first);
+    EXPECT_FALSE(pending.IsPending(kMac, 4));
+    EXPECT_FALSE(pending.WasGivenUp(kMac, 4));
+    EXPECT_TRUE(pending.IsPending(kMac, 5));
+}
+
 TEST(PendingRequests, NothingIsRepeatedBeforeItsTime) {
     PendingRequests pending;
     Sends sends;
