@@ -81,12 +81,17 @@ bool UdpSocket::SetBroadcast() {
     return SetOption(fd_, SOL_SOCKET, SO_BROADCAST, 1);
 }
 
+// The kernel caps a plain buffer request at net.core.[rw]mem_max (about 200 KiB by default),
+// far below what a burst of answers from a large fleet needs; a process allowed to (root, or
+// CAP_NET_ADMIN) gets the size asked for, any other gets the capped size.
 bool UdpSocket::SetSendBuffer(int bytes) {
-    return SetOption(fd_, SOL_SOCKET, SO_SNDBUF, bytes);
+    return SetOption(fd_, SOL_SOCKET, SO_SNDBUFFORCE, bytes) ||
+           SetOption(fd_, SOL_SOCKET, SO_SNDBUF, bytes);
 }
 
 bool UdpSocket::SetReceiveBuffer(int bytes) {
-    return SetOption(fd_, SOL_SOCKET, SO_RCVBUF, bytes);
+    return SetOption(fd_, SOL_SOCKET, SO_RCVBUFFORCE, bytes) ||
+           SetOption(fd_, SOL_SOCKET, SO_RCVBUF, bytes);
 }
 
 bool UdpSocket::SetPacketInfo() {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <array>
 #include <thread>
 #include <vector>
@@ -59,6 +62,22 @@ TEST(UdpSocket, BadAddressesFailWithoutSending) {
     EXPECT_FALSE(closed.SendTo("127.0.0.1", kPort, std::vector<uint8_t>{1}));
     EXPECT_FALSE(ParseIpv4("192.168.1"));
     EXPECT_TRUE(ParseIpv4("192.168.1.1"));
+}
+
+TEST(UdpSocket, BuffersGetTheSizeAskedForWhereThatIsAllowed) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may set buffers beyond net.core.rmem_max";
+    UdpSocket socket = UdpSocket::Open();
+    ASSERT_TRUE(socket.valid());
+    constexpr int kTenMiB = 10 * 1024 * 1024;
+    ASSERT_TRUE(socket.SetReceiveBuffer(kTenMiB));
+    ASSERT_TRUE(socket.SetSendBuffer(kTenMiB));
+    int size = 0;
+    socklen_t length = sizeof size;
+    ASSERT_EQ(::getsockopt(socket.fd(), SOL_SOCKET, SO_RCVBUF, &size, &length), 0);
+    EXPECT_GE(size, kTenMiB);  // the kernel reports twice the size, for its bookkeeping
+    ASSERT_EQ(::getsockopt(socket.fd(), SOL_SOCKET, SO_SNDBUF, &size, &length), 0);
+    EXPECT_GE(size, kTenMiB);
 }
 
 TEST(WakeEvent, SignalWakesAWaiterAtOnce) {
