@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/protocol/model_features.h"
 #include "core/protocol/packet.h"
 #include "core/protocol/request_blocks.h"
 
@@ -39,14 +40,6 @@ constexpr std::array kCatalogue{
 };
 // clang-format on
 
-constexpr std::array<uint16_t, 5> kWirelessWithFeatures{14, 15, 18, 272, 273};
-constexpr std::array<uint16_t, 10> kVlanWithFeatures{10, 11, 14, 15, 18, 268, 269, 270, 272, 273};
-
-template <std::size_t N>
-bool In(const std::array<uint16_t, N>& models, uint16_t ap_type) {
-    return std::find(models.begin(), models.end(), ap_type) != models.end();
-}
-
 template <typename Block>
 void Append(std::vector<uint8_t>& out, const Block& block) {
     const auto bytes = BytesOf(block);
@@ -73,11 +66,11 @@ bool IsRetransmittable(uint16_t message) {
 }
 
 std::size_t WirelessPayloadSize(uint16_t ap_type) {
-    return In(kWirelessWithFeatures, ap_type) ? kRadio + kFeature : kRadio;
+    return HasWirelessFeatureTail(ap_type) ? kRadio + kFeature : kRadio;
 }
 
 std::size_t VlanPayloadSize(uint16_t ap_type) {
-    return In(kVlanWithFeatures, ap_type) ? kVlan + kFeature : kVlan;
+    return HasVlanFeatureTail(ap_type) ? kVlan + kFeature : kVlan;
 }
 
 std::size_t PayloadSizeFor(uint16_t message, uint16_t ap_type) {
@@ -118,7 +111,7 @@ std::optional<std::vector<uint8_t>> SlicePayload(uint16_t message, const ap_info
             break;
         case kMsgSetWireless:
             Append(payload, SliceOf<radio_block>(record));
-            if (In(kWirelessWithFeatures, record.ap_type))
+            if (HasWirelessFeatureTail(record.ap_type))
                 Append(payload, SliceOf<feature_block>(record));
             break;
         case kMsgSetTimedReboot:
@@ -129,7 +122,7 @@ std::optional<std::vector<uint8_t>> SlicePayload(uint16_t message, const ap_info
             break;
         case kMsgSetVlan:
             Append(payload, SliceOf<vlan_block>(record));
-            if (In(kVlanWithFeatures, record.ap_type))
+            if (HasVlanFeatureTail(record.ap_type))
                 Append(payload, SliceOf<feature_block>(record));
             break;
         case kMsgSetTransparentBridge:

@@ -14,7 +14,6 @@ namespace brelvo::core {
 
 namespace {
 
-constexpr std::array<uint16_t, 5> kBridgeWepModels{14, 15, 18, 272, 273};
 constexpr std::array<uint16_t, 4> kBridgeBandwidthModels{10, 12, 13, 271};
 
 constexpr std::array<InputField, 4> kWepKeyFields{InputField::kWepKey1, InputField::kWepKey2,
@@ -79,8 +78,9 @@ BridgeSecurityContext MakeBridgeSecurityContext(const ap_info_stu& device,
     return {device.ap_type, device.rf_type, device.country_code, device.wl_dfs, access_point};
 }
 
+// The DFS models are also the ones whose bridge may use WEP.
 bool OffersBridgeWep(uint32_t ap_type) {
-    return IsModelIn(ap_type, kBridgeWepModels);
+    return IsDfsCapable(ap_type);
 }
 
 bool ShowsBridgeBandwidth(uint32_t ap_type) {

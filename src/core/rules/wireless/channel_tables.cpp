@@ -134,7 +134,6 @@ constexpr bool FitsFields() {
 }
 static_assert(FitsFields(), "a table text outgrows the device's field");
 
-constexpr std::array<uint16_t, 5> kDfsModels{14, 15, 18, 272, 273};
 constexpr std::array<uint16_t, 7> kModelGroupModels{13, 14, 15, 18, 271, 272, 273};
 constexpr std::array<uint16_t, 6> kNarrowBandModels{6, 8, 9, 265, 266, 267};
 constexpr std::array<uint16_t, 5> kWideBandModels{10, 11, 268, 269, 270};
@@ -214,10 +213,6 @@ std::vector<int> ParseChannelList(std::string_view text) {
 
 bool IsModelIn(uint32_t ap_type, std::span<const uint16_t> models) {
     return std::find(models.begin(), models.end(), ap_type) != models.end();
-}
-
-bool IsDfsCapable(uint32_t ap_type) {
-    return IsModelIn(ap_type, kDfsModels);
 }
 
 RadioFamily RadioFamilyOf(uint32_t ap_type) {

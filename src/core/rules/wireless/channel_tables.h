@@ -8,7 +8,9 @@
 #include <optional>
 #include <span>
 #include <string_view>
+
 #include <vector>
+#include "core/protocol/model_features.h"
 
 namespace brelvo::core {
 
@@ -90,10 +92,6 @@ enum class RadioFamily {
     kOther,
 };
 RadioFamily RadioFamilyOf(uint32_t ap_type);
-
-// The models with dynamic frequency selection: they show the DFS switch, send the DFS byte with
-// their wireless settings and may be offered the channels 100 to 144.
-bool IsDfsCapable(uint32_t ap_type);
 
 // The 5 GHz models whose channels come from the model-group table instead of the country table.
 bool UsesModelGroupChannels(uint32_t ap_type);

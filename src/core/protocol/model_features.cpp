@@ -1,4 +1,4 @@
-#include "core/rules/model_features.h"
+#include "core/protocol/model_features.h"
 
 #include <algorithm>
 #include <array>
@@ -12,7 +12,7 @@ bool IsOneOf(uint32_t ap_type, const std::array<uint32_t, N>& models) {
     return std::find(models.begin(), models.end(), ap_type) != models.end();
 }
 
-// The five models with PVID and DFS but no extra LAN ports.
+// The five models with DFS and PVID but no extra LAN ports.
 constexpr std::array<uint32_t, 5> kPvidOnlyModels{14, 15, 18, 272, 273};
 constexpr std::array<uint32_t, 2> kSingleLanModels{11, 270};
 constexpr std::array<uint32_t, 3> kFourLanModels{10, 268, 269};
@@ -20,8 +20,12 @@ constexpr std::array<uint32_t, 3> kNoVlanModels{12, 13, 271};
 
 }  // namespace
 
-bool HasWirelessFeatureTail(uint32_t ap_type) {
+bool IsDfsCapable(uint32_t ap_type) {
     return IsOneOf(ap_type, kPvidOnlyModels);
+}
+
+bool HasWirelessFeatureTail(uint32_t ap_type) {
+    return IsDfsCapable(ap_type);
 }
 
 bool HasVlanFeatureTail(uint32_t ap_type) {

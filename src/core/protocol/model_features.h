@@ -6,8 +6,12 @@
 
 namespace brelvo::core {
 
+// The models with dynamic frequency selection: they show the DFS switch, send the DFS byte with
+// their wireless settings and may be offered the channels 100 to 144.
+bool IsDfsCapable(uint32_t ap_type);
+
 // Models whose wireless request carries the feature block (with the DFS switch) after the
-// radio block: 342 bytes instead of 328.
+// radio block: 342 bytes instead of 328. These are the DFS models.
 bool HasWirelessFeatureTail(uint32_t ap_type);
 
 // Models whose VLAN request carries the feature block (PVID and LAN3/LAN4) after the VLAN
