@@ -1,7 +1,7 @@
 #include "core/rules/save_plan.h"
 
-#include "core/protocol/packet.h"
 #include "core/protocol/model_features.h"
+#include "core/protocol/packet.h"
 #include "core/rules/outgoing_names.h"
 
 namespace brelvo::core {

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "core/protocol/device_record.h"
+#include "core/protocol/model_features.h"
 #include "core/protocol/request_blocks.h"
 #include "core/rules/collected.h"
-#include "core/protocol/model_features.h"
 #include "core/rules/planned_request.h"
 
 namespace brelvo::core {
