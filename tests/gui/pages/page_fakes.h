@@ -11,10 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "core/engine/device_engine.h"
 #include "core/protocol/address_text.h"
-#include "core/store/device_store.h"
 #include "core/support/theme.h"
+#include "fakes/quiet_fakes.h"
 #include "gui/app/page_services.h"
 
 namespace brelvo::test {
@@ -51,19 +50,12 @@ struct QueryCall {
     int page;
 };
 
-class FakeStore : public core::DeviceStore {
+class FakeStore : public QuietDeviceStore {
 public:
     std::vector<ap_info_stu> devices;
     std::vector<QueryCall> queries;
     std::vector<std::string> device_lookups;
     bool fail_queries = false;
-
-    bool SaveDevice(const ap_info_stu&) override { return true; }
-    bool SaveSurveyedAps(const core::SurveyPacket&) override { return true; }
-    bool DeleteDevice(std::string_view) override { return true; }
-    bool UpdateUptime(std::string_view, std::string_view, uint32_t) override { return true; }
-    bool SetDeviceStatus(std::string_view, uint32_t) override { return true; }
-    bool MarkUpgrading(std::string_view) override { return true; }
 
     // The rows in stored order: the tests check what the page asks, not how the store sorts.
     std::optional<core::DevicePage> QueryDevices(int sort_key, bool ascending,
@@ -92,24 +84,6 @@ public:
         }
         return core::ZeroRecord();
     }
-    std::optional<std::vector<std::string>> GetAllIp() override {
-        return std::vector<std::string>{};
-    }
-    std::optional<std::vector<std::string>> GetAllMac() override {
-        return std::vector<std::string>{};
-    }
-    std::optional<std::vector<core::config_otherwl_basic>> QuerySurveyedAps(int, bool) override {
-        return std::vector<core::config_otherwl_basic>{};
-    }
-    std::optional<core::config_otherwl_basic> GetSurveyedAp(std::string_view) override {
-        return core::config_otherwl_basic{};
-    }
-    bool DeleteSurveyedAps() override { return true; }
-    bool IsUpgradeWaiting(std::string_view) override { return false; }
-    bool ClearUpgradeFail(std::string_view) override { return false; }
-    uint32_t GetDeviceStatus(std::string_view) override { return 0; }
-    bool HasBridgedStation(std::string_view) override { return false; }
-    std::optional<std::string> FindBridgePeer(std::string_view) override { return std::nullopt; }
 };
 
 struct SentRequest {
@@ -128,7 +102,7 @@ struct NewIpNote {
     bool operator==(const NewIpNote&) const = default;
 };
 
-class FakeEngine : public core::DeviceEngine {
+class FakeEngine : public QuietDeviceEngine {
 public:
     std::vector<ap_info_stu> found;
     std::vector<core::LocalAdapter> adapters;
@@ -174,7 +148,6 @@ public:
                          retransmit});
         return true;
     }
-    bool IsPending(std::string_view, uint16_t) override { return false; }
     std::vector<core::LocalAdapter> GetAdapters() override {
         Record("GetAdapters");
         std::lock_guard lock(mutex_);
@@ -198,7 +171,6 @@ public:
         std::lock_guard lock(mutex_);
         notes_.push_back({std::string(mac), std::string(current_ip), std::string(new_ip)});
     }
-    bool SurveyComplete() const override { return false; }
 
 private:
     void Record(const char* call) {

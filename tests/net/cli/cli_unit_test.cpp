@@ -13,6 +13,7 @@
 #include "cli/device_results.h"
 #include "cli/request_sending.h"
 #include "core/protocol/address_text.h"
+#include "fakes/quiet_fakes.h"
 
 namespace brelvo::cli {
 namespace {
@@ -47,14 +48,13 @@ TEST(CliArguments, ARangeIsTwoAddressesAroundOneDash) {
 }
 
 // An engine whose requests wait a set time, then are gone: answered, or given up.
-class ScriptedEngine : public core::DeviceEngine {
+class ScriptedEngine : public test::QuietDeviceEngine {
 public:
     std::chrono::milliseconds pending_for{0};
     bool given_up = false;
     bool reachable = true;
     std::vector<std::string> calls;
 
-    void SearchDevices() override {}
     bool SendRequest(std::string_view ip, uint16_t message, std::span<const uint8_t>,
                      std::string_view mac, bool retransmit) override {
         calls.push_back("send " + std::string(ip) + " " + std::to_string(message) + " " +
@@ -66,19 +66,10 @@ public:
         return std::chrono::steady_clock::now() - sent_at_ < pending_for;
     }
     bool WasGivenUp(std::string_view, uint16_t) override { return given_up; }
-    std::vector<core::LocalAdapter> GetAdapters() override { return {}; }
-    void RefreshCaptureDevices() override {}
-    void SendLeaveToFound() override {}
-    void DropFoundEntries() override {}
-    void PurgeStaleDevices() override {}
-    std::vector<core::ap_info_stu> ListFoundDevices(std::size_t, std::string_view) override {
-        return {};
-    }
     void NoteNewIp(std::string_view mac, std::string_view current, std::string_view next) override {
         calls.push_back("note " + std::string(mac) + " " + std::string(current) + " " +
                         std::string(next));
     }
-    bool SurveyComplete() const override { return false; }
 
 private:
     std::chrono::steady_clock::time_point sent_at_{};
