@@ -224,7 +224,7 @@ TEST(DeviceRecord, TargetKeepsItsTextsTerminated) {
     const device_target target = MakeTarget("192.168.100.200", "00:11:22:33:44:55", 14);
     EXPECT_EQ(TargetIp(target), "192.168.100.200");
     EXPECT_EQ(TargetMac(target), "00:11:22:33:44:55");
-    EXPECT_EQ(target.type, 14);
+    EXPECT_EQ(int32_t{target.type}, 14);
     const device_target too_long = MakeTarget("1234567890123456789", "", 1);
     EXPECT_EQ(TargetIp(too_long).size(), 15u);
 }
