@@ -8,8 +8,8 @@ namespace {
 
 using core::DeviceField;
 
-ListPageSpec BridgeSpec(const core::SkinPaths& skin) {
-    return ListPageSpec{
+ListPageLayout BridgeLayout(const core::SkinPaths& skin) {
+    return ListPageLayout{
         kPageBridge,
         {
             {"Serial", 60, DeviceField::kSerial},
@@ -34,7 +34,7 @@ ListPageSpec BridgeSpec(const core::SkinPaths& skin) {
 }  // namespace
 
 CBridgeDlg::CBridgeDlg(PageServices& services, QWidget* parent)
-    : CDeviceListPage(services, BridgeSpec(services.skin), parent) {
+    : CDeviceListPage(services, BridgeLayout(services.skin), parent) {
     SearchButton().hide();
 }
 

@@ -8,8 +8,8 @@ namespace {
 
 using core::DeviceField;
 
-ListPageSpec ResetListSpec(PageId id) {
-    return ListPageSpec{
+ListPageLayout ResetListLayout(PageId id) {
+    return ListPageLayout{
         id,
         {
             {"", 30, DeviceField::kCheck},
@@ -35,7 +35,7 @@ ListPageSpec ResetListSpec(PageId id) {
 
 CResetListPage::CResetListPage(PageServices& services, PageId id, const char* actionCaption,
                                QWidget* parent)
-    : CDeviceListPage(services, ResetListSpec(id), parent) {
+    : CDeviceListPage(services, ResetListLayout(id), parent) {
     SearchButton().hide();
     action_ = AddActionButton(actionCaption);
     connect(action_, &QAbstractButton::clicked, this, &CResetListPage::OnActionButton);

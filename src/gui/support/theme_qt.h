@@ -16,8 +16,8 @@ inline QColor ToQColor(core::Colour colour) {
     return ColorFromColorRef(colour.value);
 }
 
-inline QFont ToQFont(const core::FontSpec& spec) {
-    return MakeSkinFont(QString::fromStdString(spec.face), spec.height, spec.weight);
+inline QFont ToQFont(const core::FontSpec& font) {
+    return MakeSkinFont(QString::fromStdString(font.face), font.height, font.weight);
 }
 
 // A font of the theme's face with a height and weight of the settings.

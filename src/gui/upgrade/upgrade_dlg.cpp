@@ -8,8 +8,8 @@ namespace {
 
 using core::DeviceField;
 
-ListPageSpec UpgradeSpec() {
-    return ListPageSpec{
+ListPageLayout UpgradeLayout() {
+    return ListPageLayout{
         kPageUpgrade,
         {
             {"", 30, DeviceField::kCheck},
@@ -33,7 +33,7 @@ ListPageSpec UpgradeSpec() {
 }  // namespace
 
 CUpgradeDlg::CUpgradeDlg(PageServices& services, QWidget* parent)
-    : CDeviceListPage(services, UpgradeSpec(), parent) {
+    : CDeviceListPage(services, UpgradeLayout(), parent) {
     SearchButton().hide();
     upgrade_ = AddActionButton("Upgrade");
     connect(upgrade_, &QAbstractButton::clicked, this, &CUpgradeDlg::OnUpgradeButton);

@@ -38,11 +38,11 @@ QString FromUtf8(const std::string& text) {
 
 }  // namespace
 
-CDeviceListPage::CDeviceListPage(PageServices& services, ListPageSpec spec, QWidget* parent)
+CDeviceListPage::CDeviceListPage(PageServices& services, ListPageLayout layout, QWidget* parent)
     : CTDialog(parent, Kind::Page),
       services_(services),
-      spec_(std::move(spec)),
-      sortColumn_(spec_.initial_sort_column) {
+      layout_(std::move(layout)),
+      sortColumn_(layout_.initial_sort_column) {
     SetFillColor(ToQColor(Theme().settings.child_bk_color));
     SetFillBackground(true);
     resize(kPageWidth, kPageHeight);
@@ -53,9 +53,9 @@ CDeviceListPage::CDeviceListPage(PageServices& services, ListPageSpec spec, QWid
         pageSizeBox_->addItem(QString::number(size), size);
     pageSizeBox_->setCurrentIndex(kDefaultPageSizeIndex);
 
-    pager_->SetNotifyIdentifier(spec_.id);
+    pager_->SetNotifyIdentifier(layout_.id);
     pager_->SetPages(1, 0);
-    services_.host.ConnectPager(*pager_, spec_.id);
+    services_.host.ConnectPager(*pager_, layout_.id);
     ShowCount();
 
     connect(grid_, &CDeviceGrid::CellClicked, this, &CDeviceListPage::OnGridClicked);
@@ -140,12 +140,12 @@ void CDeviceListPage::BuildLayout() {
 
 void CDeviceListPage::ConfigureGrid() {
     std::vector<GridColumn> columns;
-    columns.reserve(spec_.columns.size());
-    for (const auto& column : spec_.columns)
+    columns.reserve(layout_.columns.size());
+    for (const auto& column : layout_.columns)
         columns.push_back({column.title[0] != '\0' ? Tr(column.title) : QString(), column.width});
     StyleGrid(*grid_, Theme(), kRowHeight);
     grid_->SetColumns(columns);
-    grid_->SetHandCursorColumns(spec_.hand_columns, true);
+    grid_->SetHandCursorColumns(layout_.hand_columns, true);
     grid_->SetEditingEnabled(false);
 
     const int check = ColumnOf(core::DeviceField::kCheck);
@@ -153,7 +153,7 @@ void CDeviceListPage::ConfigureGrid() {
         grid_->Model().SetCheckColumn(check, true);
     if (ColumnOf(core::DeviceField::kPicture) >= 0) {
         grid_->Model().AddImage(
-            LoadListImage(ToQString(spec_.picture), kListPictureSize, QColor(Qt::white)));
+            LoadListImage(ToQString(layout_.picture), kListPictureSize, QColor(Qt::white)));
     }
 }
 
@@ -176,17 +176,17 @@ int CDeviceListPage::PageSize() const {
 }
 
 int CDeviceListPage::ColumnOf(core::DeviceField field) const {
-    for (std::size_t i = 0; i < spec_.columns.size(); ++i) {
-        if (spec_.columns[i].field == field)
+    for (std::size_t i = 0; i < layout_.columns.size(); ++i) {
+        if (layout_.columns[i].field == field)
             return static_cast<int>(i);
     }
     return -1;
 }
 
 int CDeviceListPage::SortKeyOfColumn(int column) const {
-    if (column < 0 || column >= static_cast<int>(spec_.columns.size()))
+    if (column < 0 || column >= static_cast<int>(layout_.columns.size()))
         return core::kSortIp;
-    const int key = spec_.columns[static_cast<std::size_t>(column)].sort_key;
+    const int key = layout_.columns[static_cast<std::size_t>(column)].sort_key;
     return key == kNoSortKey ? core::kSortIp : key;
 }
 
@@ -204,7 +204,7 @@ void CDeviceListPage::RefreshList(int page, bool ascending, int column, const QS
     onlineCount_ = shown.online_count;
 
     std::vector<core::ap_info_stu> found;
-    if (spec_.lists_found_devices) {
+    if (layout_.lists_found_devices) {
         const std::size_t room =
             core::FoundDeviceRoom(shown.devices.size(), size, page, shown.page_count);
         if (room > 0)
@@ -246,9 +246,9 @@ void CDeviceListPage::AppendRow(const core::ap_info_stu& record, int rowIndex, b
     const QColor unreported = ToQColor(settings.text_unline_color);
     const QColor online = ToQColor(settings.text_online_color);
 
-    for (std::size_t i = 0; i < spec_.columns.size(); ++i) {
+    for (std::size_t i = 0; i < layout_.columns.size(); ++i) {
         const int column = static_cast<int>(i);
-        const core::DeviceField field = spec_.columns[i].field;
+        const core::DeviceField field = layout_.columns[i].field;
         if (foundOnly && !core::ShownForFoundDevice(field, record))
             continue;
         switch (field) {
@@ -267,7 +267,7 @@ void CDeviceListPage::AppendRow(const core::ap_info_stu& record, int rowIndex, b
         }
         if (foundOnly)
             model.SetCellTextColor(row, column, unreported);
-        else if (field == core::DeviceField::kStatus && spec_.status_in_online_color)
+        else if (field == core::DeviceField::kStatus && layout_.status_in_online_color)
             model.SetCellTextColor(row, column, online);
     }
     model.SetRowData(row, foundOnly ? static_cast<int>(core::kStatusFoundOnly)
@@ -317,14 +317,14 @@ void CDeviceListPage::OnGridClicked(int row, int column) {
 }
 
 void CDeviceListPage::OnHeaderClicked(int column) {
-    if (column < 0 || column >= static_cast<int>(spec_.columns.size()))
+    if (column < 0 || column >= static_cast<int>(layout_.columns.size()))
         return;
     if (column == grid_->Model().CheckColumn()) {
         selectAll_ = !selectAll_;
         grid_->Model().SetAllChecked(selectAll_);
         return;
     }
-    if (spec_.columns[static_cast<std::size_t>(column)].sort_key == kNoSortKey)
+    if (layout_.columns[static_cast<std::size_t>(column)].sort_key == kNoSortKey)
         return;
     const bool ascending = toggle_.HeaderClick();
     RefreshList(1, ascending, column, search_);

@@ -40,7 +40,7 @@ struct ListColumn {
     int sort_key = kNoSortKey;  // the store's sort key (core::DeviceSortKey)
 };
 
-struct ListPageSpec {
+struct ListPageLayout {
     PageId id;
     std::vector<ListColumn> columns;
     int initial_sort_column;
@@ -63,7 +63,7 @@ public:
     static constexpr int kPageWidth = 1070;
     static constexpr int kPageHeight = 600;
 
-    CDeviceListPage(PageServices& services, ListPageSpec spec, QWidget* parent);
+    CDeviceListPage(PageServices& services, ListPageLayout layout, QWidget* parent);
     ~CDeviceListPage() override;
 
     // Shows `page` of the devices matching `search`, ordered by `column`.
@@ -79,7 +79,7 @@ public:
     const QString& SearchText() const { return search_; }
     int PageSize() const;
     int OnlineCount() const { return onlineCount_; }
-    const ListPageSpec& Spec() const { return spec_; }
+    const ListPageLayout& Layout() const { return layout_; }
     // The column of a field, or -1 when the page has none.
     int ColumnOf(core::DeviceField field) const;
     // The store's sort key a refresh by this column uses.
@@ -125,7 +125,7 @@ private:
     void OnPageSizeChosen();
 
     PageServices& services_;
-    ListPageSpec spec_;
+    ListPageLayout layout_;
     core::SortToggle toggle_;
     int sortColumn_;
     int page_ = 1;

@@ -8,8 +8,8 @@ namespace {
 
 using core::DeviceField;
 
-ListPageSpec ManagementSpec(const core::SkinPaths& skin) {
-    return ListPageSpec{
+ListPageLayout ManagementLayout(const core::SkinPaths& skin) {
+    return ListPageLayout{
         kPageManagement,
         {
             {"Serial", 60, DeviceField::kSerial},
@@ -33,7 +33,7 @@ ListPageSpec ManagementSpec(const core::SkinPaths& skin) {
 }  // namespace
 
 CManagementDlg::CManagementDlg(PageServices& services, QWidget* parent)
-    : CDeviceListPage(services, ManagementSpec(services.skin), parent) {
+    : CDeviceListPage(services, ManagementLayout(services.skin), parent) {
     // The page has a search box but no search of the network.
     SearchButton().hide();
 }

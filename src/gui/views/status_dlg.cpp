@@ -38,8 +38,8 @@ using core::DeviceField;
 constexpr std::chrono::milliseconds kRefreshDelay{2000};
 constexpr std::size_t kMaxNameBytes = 32;
 
-ListPageSpec StatusSpec(const core::SkinPaths& skin) {
-    return ListPageSpec{
+ListPageLayout StatusLayout(const core::SkinPaths& skin) {
+    return ListPageLayout{
         kPageStatus,
         {
             {"", 20, DeviceField::kCheck},
@@ -69,7 +69,7 @@ ListPageSpec StatusSpec(const core::SkinPaths& skin) {
 }  // namespace
 
 CStatusDlg::CStatusDlg(PageServices& services, QWidget* parent)
-    : CDeviceListPage(services, StatusSpec(services.skin), parent) {
+    : CDeviceListPage(services, StatusLayout(services.skin), parent) {
     SearchButton().SetCaption(Tr("Search"));
     setIpButton_ = AddActionButton("Set IP");
     setBridgeButton_ = AddActionButton("Set Bridge");
