@@ -95,6 +95,14 @@ core::DeviceRowTexts TickedRowOf(const core::ap_info_stu& record) {
     return row;
 }
 
+std::vector<core::DeviceRowTexts> TickedRowsOf(std::span<const core::ap_info_stu> records) {
+    std::vector<core::DeviceRowTexts> rows;
+    rows.reserve(records.size());
+    for (const auto& record : records)
+        rows.push_back(TickedRowOf(record));
+    return rows;
+}
+
 int ReportRuleFailure(const core::RuleFailure& failure) {
     std::cerr << "brelvo-cli: " << failure.message << "\n";
     return kExitBadInput;

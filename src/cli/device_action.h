@@ -43,6 +43,8 @@ std::optional<FoundDevices> FindNamedDevices(const GlobalOptions& global,
 
 // The row a list page would show for a stored device, ticked.
 core::DeviceRowTexts TickedRowOf(const core::ap_info_stu& record);
+// The rows of all the found devices, ticked, in the order named.
+std::vector<core::DeviceRowTexts> TickedRowsOf(std::span<const core::ap_info_stu> records);
 
 // Prints the failed rule's message in one line on stderr; the exit status of bad input.
 int ReportRuleFailure(const core::RuleFailure& failure);

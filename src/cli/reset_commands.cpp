@@ -34,9 +34,7 @@ int RunReset(core::ResetKind kind, const GlobalOptions& global, const TargetOpti
     auto devices = FindNamedDevices(global, options, exit_code);
     if (!devices)
         return exit_code;
-    std::vector<core::DeviceRowTexts> rows;
-    for (const auto& record : devices->records)
-        rows.push_back(TickedRowOf(record));
+    const std::vector<core::DeviceRowTexts> rows = TickedRowsOf(devices->records);
     const auto selection = core::SelectDevices(rows);
     if (!selection)
         return ReportRuleFailure(selection.failure());

@@ -70,9 +70,7 @@ int RunSetIp(const GlobalOptions& global, const SetIpOptions& options) {
     if (!devices)
         return exit_code;
     core::DeviceStore& store = devices->session->store();
-    std::vector<core::DeviceRowTexts> rows;
-    for (const auto& record : devices->records)
-        rows.push_back(TickedRowOf(record));
+    const std::vector<core::DeviceRowTexts> rows = TickedRowsOf(devices->records);
     const auto selection = core::SelectDevices(rows);
     if (!selection)
         return ReportRuleFailure(selection.failure());

@@ -27,9 +27,7 @@ int RunSwitch(core::SwitchKind kind, const GlobalOptions& global, const SwitchOp
     auto devices = FindNamedDevices(global, options.target, exit_code);
     if (!devices)
         return exit_code;
-    std::vector<core::DeviceRowTexts> rows;
-    for (const auto& record : devices->records)
-        rows.push_back(TickedRowOf(record));
+    const std::vector<core::DeviceRowTexts> rows = TickedRowsOf(devices->records);
     const core::RowFilter filter = core::RowFilterOf(kind);
     const auto selection = core::SelectConfigurableDevices(rows, filter);
     if (!selection)
